@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+#include "orven/platform.h"
+#include "orven/random_source.h"
+
+namespace orven::batch {
+
+// The platform of a headless run. Messages go to standard error; the file-name prompt is
+// answered with the --output name, and without one nothing is written: the block is only kept
+// so that the command can print it.
+class BatchPlatform final : public Platform {
+public:
+    BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
+                  std::optional<QString> outputName);
+
+    const QStringList& messages() const { return messages_; }
+    // Every block handed to appendFile, in order, decoded back to text.
+    const QStringList& blocks() const { return blocks_; }
+    // False when a write to the results file failed.
+    bool writesSucceeded() const { return writesSucceeded_; }
+
+    void showMessage(const QString& text, MessageIcon icon, const QString& title) override;
+    QString askText(const QString& text, const QString& title,
+                    const QString& defaultAnswer) override;
+    void reseedRandom() override;
+    float uniformRandom() override { return random_.uniform(); }
+    QDateTime currentDateTime() override { return now_; }
+    void processEvents() override {}
+    QString resultsFolder() override;
+    AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
+    void printWindow(QObject&) override {}
+
+private:
+    RandomSource random_;
+    bool fixedClock_;
+    QDateTime now_;
+    std::optional<QString> outputName_;
+    QStringList messages_;
+    QStringList blocks_;
+    bool writesSucceeded_ = true;
+};
+
+}  // namespace orven::batch

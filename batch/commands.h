@@ -1,0 +1,10 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace orven::batch {
+
+// Each subcommand adds itself to the program and sets `exitCode` when it has run.
+// void addSimpleSolverCommand(CLI::App& app, int& exitCode);
+
+}  // namespace orven::batch

@@ -1,0 +1,62 @@
+#include "common_options.h"
+
+#include <QDateTime>
+#include <cstdio>
+#include <random>
+
+#include "orven/input_rules.h"
+#include "orven/number_text.h"
+
+namespace orven::batch {
+
+void addCommonOptions(CLI::App& command, CommonOptions& options) {
+    command.add_option("--seed", options.seed, "fixed seed: every run with it repeats exactly");
+    command.add_option("--date", options.date, "date and time written in the results block")
+        ->check([](const std::string& text) {
+            const auto when = QDateTime::fromString(QString::fromStdString(text),
+                                                    QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            return when.isValid() ? std::string()
+                                  : std::string("--date must read yyyy-mm-dd hh:mm:ss");
+        });
+    command.add_option("--format", options.format, "block or json")
+        ->check(CLI::IsMember({"block", "json"}));
+    command.add_option("--output", options.output,
+                       "append the block to NAME.txt in the current folder");
+}
+
+std::unique_ptr<BatchPlatform> makePlatform(const CommonOptions& options) {
+    const QDateTime now = options.date.empty()
+                              ? QDateTime::currentDateTime()
+                              : QDateTime::fromString(QString::fromStdString(options.date),
+                                                      QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const std::uint64_t seed = options.seed.value_or(std::random_device{}());
+    std::optional<QString> output;
+    if (options.output) output = QString::fromStdString(*options.output);
+    return std::make_unique<BatchPlatform>(seed, options.seed.has_value(), now, output);
+}
+
+std::vector<int> parsePopulations(const std::string& text, std::size_t count) {
+    std::vector<int> populations;
+    const QStringList parts = QString::fromStdString(text).split(u',');
+    for (const QString& part : parts) {
+        bool ok = false;
+        const int value = part.trimmed().toInt(&ok);
+        if (!ok || !isValidPopulation(value)) {
+            throw CLI::ValidationError("--populations",
+                                       "every population must be a whole number from 1 to 32767");
+        }
+        populations.push_back(value);
+    }
+    if (populations.size() != count) {
+        throw CLI::ValidationError("--populations", "expected " + std::to_string(count) +
+                                                        " populations separated by commas");
+    }
+    return populations;
+}
+
+void printText(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+}
+
+}  // namespace orven::batch

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch_platform.h"
+
+namespace orven::batch {
+
+// The options that every subcommand shares.
+struct CommonOptions {
+    std::optional<std::uint64_t> seed;
+    std::string date;  // "yyyy-mm-dd hh:mm:ss"
+    std::string format = "block";
+    std::optional<std::string> output;
+};
+
+void addCommonOptions(CLI::App& command, CommonOptions& options);
+
+// A platform for one run: a fixed seed and clock when --seed is given, the given date or now,
+// and the --output name as the answer to the file-name prompt.
+std::unique_ptr<BatchPlatform> makePlatform(const CommonOptions& options);
+
+// "5,5,5" as whole populations, each from 1 to 32767, exactly `count` of them.
+std::vector<int> parsePopulations(const std::string& text, std::size_t count);
+
+// Writes UTF-8 text to standard output as it stands.
+void printText(const QString& text);
+
+}  // namespace orven::batch

@@ -1,0 +1,25 @@
+// orven-batch: the computations of the four programs, run headless from the command line.
+#include <CLI/CLI.hpp>
+#include <cstdio>
+
+#include "commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Headless runs of the orven solvers and simulators", "orven-batch"};
+    app.require_subcommand(1);
+    int exitCode = 0;
+    // Subcommands register here, one line each.
+    (void)exitCode;
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForAllHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        std::fprintf(stderr, "orven-batch: %s\n", error.what());
+        return 2;
+    }
+    return exitCode;
+}

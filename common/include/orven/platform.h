@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include "orven/results_file.h"
+
+class QObject;
+
+namespace orven {
+
+enum class MessageIcon { None, Warning };
+
+// What the computations take from their platform. The windows provide it with Qt; tests and
+// the command-line program provide their own, so that a whole run sequence can be scripted.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message with one OK button. An empty title means the program's own name.
+    virtual void showMessage(const QString& text, MessageIcon icon, const QString& title) = 0;
+    // A modal input prompt; returns the typed text, or an empty text on Cancel.
+    virtual QString askText(const QString& text, const QString& title,
+                            const QString& defaultAnswer) = 0;
+
+    // Reseed the uniform generator from the system clock.
+    virtual void reseedRandom() = 0;
+    // The next uniform draw U, 0 <= U < 1, in single precision.
+    virtual float uniformRandom() = 0;
+
+    // The current date and time, to the second.
+    virtual QDateTime currentDateTime() = 0;
+
+    // Handles every pending user-interface event, then returns.
+    virtual void processEvents() = 0;
+
+    // The folder that results files are written in.
+    virtual QString resultsFolder() = 0;
+    // Appends bytes to a file in one write; see appendToFile.
+    virtual AppendOutcome appendFile(const QString& path, const QByteArray& bytes) = 0;
+
+    // Sends an image of a window to the printer.
+    virtual void printWindow(QObject& window) = 0;
+};
+
+}  // namespace orven

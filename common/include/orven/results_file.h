@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orven {
+
+class Platform;
+class ResultsBlock;
+
+// The results file named by a user's answer: the results folder, a slash, the answer as typed
+// and ".txt". The answer may name a subfolder.
+QString resultsFilePath(const QString& folder, const QString& answer);
+
+struct AppendOutcome {
+    bool ok = false;
+    QString reason;  // the system's reason when !ok
+};
+
+// Appends bytes to a file, creating it when missing, in one write that is flushed before the
+// file is closed. On failure the file is left exactly as it was and the reason is returned.
+AppendOutcome appendToFile(const QString& path, const QByteArray& bytes);
+
+// Appends a run's block to the file named by the answer. A failure is reported to the user
+// with a warning titled "Σφάλμα" naming the path and the reason; the result says whether the
+// block was written.
+bool saveResultsBlock(Platform& platform, const QString& answer, const ResultsBlock& block);
+
+}  // namespace orven

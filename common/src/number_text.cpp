@@ -1,0 +1,160 @@
+#include "orven/number_text.h"
+
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "display_rule.h"
+
+namespace orven {
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The longest prefix of `text`, after leading blanks, that forms a decimal number, as ASCII.
+std::string numberPrefix(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+
+    std::string out;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-') out += '-';
+        ++i;
+    }
+    bool digits = false;
+    while (i < n && isDigit(text[i])) {
+        out += static_cast<char>(text[i].unicode());
+        digits = true;
+        ++i;
+    }
+    if (i < n && text[i] == u'.') {
+        std::string fraction = ".";
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            fraction += static_cast<char>(text[i].unicode());
+            digits = true;
+            ++i;
+        }
+        out += fraction;
+    }
+    if (!digits) return {};
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+            exponent += static_cast<char>(text[j].unicode());
+            ++j;
+        }
+        bool exponentDigits = false;
+        while (j < n && isDigit(text[j])) {
+            exponent += static_cast<char>(text[j].unicode());
+            exponentDigits = true;
+            ++j;
+        }
+        if (exponentDigits) out += exponent;
+    }
+    return out;
+}
+
+struct Decimal {
+    std::string digits;  // significant digits, no trailing zeros, never empty
+    int exponent = 0;    // the value is d.ddd * 10^exponent
+};
+
+// `magnitude` > 0 rounded to `significant` digits.
+Decimal toDecimal(double magnitude, int significant) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, magnitude);
+    const std::string text(buffer);
+    const auto e = text.find('e');
+    Decimal d;
+    for (std::size_t k = 0; k < e; ++k) {
+        if (text[k] != '.') d.digits += text[k];
+    }
+    d.exponent = std::stoi(text.substr(e + 1));
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+QString formatMagnitude(double magnitude, int significant, int plainExponentLimit) {
+    const Decimal d = toDecimal(magnitude, significant);
+    std::string out;
+    if (d.exponent >= -4 && d.exponent < plainExponentLimit) {
+        if (d.exponent >= 0) {
+            const auto whole = static_cast<std::size_t>(d.exponent) + 1;
+            std::string digits = d.digits;
+            if (digits.size() < whole) digits.append(whole - digits.size(), '0');
+            out = digits.substr(0, whole);
+            if (digits.size() > whole) out += "." + digits.substr(whole);
+        } else {
+            out = "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+        }
+    } else {
+        out = d.digits.substr(0, 1);
+        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
+                      std::abs(d.exponent));
+        out += exponent;
+    }
+    return QString::fromLatin1(out);
+}
+
+QString messageFormWith(double value, int significant, int plainExponentLimit) {
+    if (value == 0 || !std::isfinite(value)) return QStringLiteral(" 0");
+    const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
+    return sign + formatMagnitude(std::fabs(value), significant, plainExponentLimit);
+}
+
+}  // namespace
+
+double numberFromText(QStringView text) {
+    const std::string prefix = numberPrefix(text);
+    if (prefix.empty()) return 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(prefix.data(), prefix.data() + prefix.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        const auto e = prefix.find('e');
+        const bool tiny = e != std::string::npos && prefix.compare(e, 2, "e-") == 0;
+        if (tiny) return 0;
+        const double largest = std::numeric_limits<double>::max();
+        return prefix.front() == '-' ? -largest : largest;
+    }
+    return error == std::errc() ? value : 0;
+}
+
+QString messageForm(double value) { return messageFormWith(value, 15, 15); }
+
+QString messageFormSingle(float value) {
+    return messageFormWith(static_cast<double>(value), 7, 7);
+}
+
+QString displayFromMessage(const QString& message, const QLocale& locale) {
+    QString out = message;
+    if (out.startsWith(u' ')) out.remove(0, 1);
+    if (out.startsWith(u'.')) out.prepend(u'0');
+    if (out.startsWith(QStringLiteral("-."))) out.insert(1, u'0');
+    out.replace(u'.', locale.decimalPoint());
+    return out;
+}
+
+QString displayForm(double value, const QLocale& locale) {
+    return displayFromMessage(messageForm(value), locale);
+}
+
+QString displayFormSingle(float value, const QLocale& locale) {
+    return displayFromMessage(messageFormSingle(value), locale);
+}
+
+QString displayForm(double value) { return displayForm(value, QLocale::system()); }
+
+QString displayFormSingle(float value) { return displayFormSingle(value, QLocale::system()); }
+
+double truncateTo(double value, double scale) { return std::floor(value * scale) / scale; }
+
+}  // namespace orven
