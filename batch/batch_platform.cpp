@@ -18,7 +18,9 @@ std::uint64_t clockNanoseconds() {
 
 BatchPlatform::BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
                              std::optional<QString> outputName)
-    : random_(seed), fixedClock_(fixedClock), now_(std::move(now)),
+    : random_(seed),
+      fixedClock_(fixedClock),
+      now_(std::move(now)),
       outputName_(std::move(outputName)) {}
 
 void BatchPlatform::showMessage(const QString& text, MessageIcon, const QString& title) {
@@ -32,9 +34,13 @@ QString BatchPlatform::askText(const QString&, const QString&, const QString& de
     return outputName_.value_or(defaultAnswer);
 }
 
-void BatchPlatform::reseedRandom() { random_.reseed(fixedClock_ ? kFixedClock : clockNanoseconds()); }
+void BatchPlatform::reseedRandom() {
+    random_.reseed(fixedClock_ ? kFixedClock : clockNanoseconds());
+}
 
-QString BatchPlatform::resultsFolder() { return QDir::currentPath(); }
+QString BatchPlatform::resultsFolder() {
+    return QDir::currentPath();
+}
 
 AppendOutcome BatchPlatform::appendFile(const QString& path, const QByteArray& bytes) {
     QStringDecoder decoder("windows-1253");

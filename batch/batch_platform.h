@@ -12,7 +12,7 @@ namespace orven::batch {
 // answered with the --output name, and without one nothing is written: the block is only kept
 // so that the command can print it.
 class BatchPlatform final : public Platform {
-public:
+  public:
     BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
                   std::optional<QString> outputName);
 
@@ -33,7 +33,7 @@ public:
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
     void printWindow(QObject&) override {}
 
-private:
+  private:
     RandomSource random_;
     bool fixedClock_;
     QDateTime now_;

@@ -8,8 +8,9 @@ int main(int argc, char** argv) {
     CLI::App app{"Headless runs of the orven solvers and simulators", "orven-batch"};
     app.require_subcommand(1);
     int exitCode = 0;
-    // Subcommands register here, one line each.
-    (void)exitCode;
+    orven::batch::addSimpleSolverCommand(app, exitCode);
+    orven::batch::addSimpleSimCommand(app, exitCode);
+    orven::batch::addExactCommands(app, exitCode);
 
     try {
         app.parse(argc, argv);
