@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "orven/simple_sim/simulator.h"
+#include "run_helpers.h"
+#include "scripted_platform.h"
+
+namespace orven::simple_sim {
+namespace {
+
+using namespace Qt::StringLiterals;
+using orven::testing::ScriptedPlatform;
+using testing::RecordingView;
+using Outcome = SimpleSimulator::StartOutcome;
+using SetTime = SimpleSimulator::SetTimeOutcome;
+
+const std::array<QString, kSources> kDefaults = {u"5"_s, u"5"_s, u"5"_s};
+const QString kDefaultAnswer = u"ORVEN orven-sim-simple"_s;
+
+TEST(StartTest, RefusesAPopulationOutOfRangeAndDoesNothingElse) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    EXPECT_EQ(simulator.start({u"5"_s, u"0"_s, u"5"_s}, platform, view), Outcome::Refused);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].text,
+              u"Ο πληθυσμός Ν2 πρέπει να είναι ακέραιος από 1 έως 32767."_s);
+    EXPECT_EQ(platform.messages()[0].title, u"Σφάλμα"_s);
+    EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(platform.prompts().empty());
+    EXPECT_EQ(platform.uniformDraws(), 0);
+    EXPECT_TRUE(view.progress.isEmpty());
+    EXPECT_TRUE(view.shown.empty());
+    EXPECT_TRUE(platform.resultsFile(kDefaultAnswer).isEmpty());
+}
+
+TEST(StartTest, ShowsTheStateNumbersWhileThePromptIsOpenThenEverything) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    std::size_t shownAtPrompt = 0;
+    platform.onPrompt([&](const auto&) { shownAtPrompt = view.shown.size(); });
+    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
+
+    EXPECT_EQ(shownAtPrompt, 1u);
+    ASSERT_EQ(view.shown.size(), 2u);
+    EXPECT_EQ(view.shown[0], stateNumbers(5));
+    EXPECT_EQ(view.shown[0].states, (QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
+    EXPECT_TRUE(view.shown[0].columns[0].isEmpty());
+
+    const ResultsContent& content = view.shown[1];
+    EXPECT_EQ(content.states.size(), 5 + 3);
+    EXPECT_EQ(content.states.mid(6), (QStringList{u"---"_s, u"Σ"_s}));
+    for (const QStringList& column : content.columns) {
+        ASSERT_EQ(column.size(), 5 + 3);
+        EXPECT_EQ(column[6], u"----------"_s);
+        EXPECT_NEAR(column[7].toDouble(), 1.0, 0.001) << "the total of the column as shown";
+    }
+    EXPECT_EQ(content.output, displayForm(simulator.estimates().X));
+    EXPECT_EQ(view.progress.first(), u" 0 %"_s);
+    EXPECT_EQ(view.progress.last(), u" 100 %"_s);
+    EXPECT_FALSE(simulator.running());
+}
+
+TEST(StartTest, TheTotalsAreTheSumsOfTheShownValues) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    simulator.start({u"3"_s, u"5"_s, u"2"_s}, platform, view);
+    const Estimates& e = simulator.estimates();
+    for (int i = 1; i <= kSources; ++i) {
+        Fixed4 sum;
+        for (const Fixed4 p : e.P.row(i)) sum += p;
+        EXPECT_EQ(e.psum[i], sum);
+    }
+    // Queue 3 holds at most 2 jobs: rows 3 to 5 of its column show 0.
+    const QStringList& column3 = view.shown.back().columns[2];
+    EXPECT_EQ(column3.mid(3, 3), (QStringList{u"0"_s, u"0"_s, u"0"_s}));
+}
+
+struct SetTimeCase {
+    const char* answer;  // nullptr: Cancel
+    SetTime outcome;
+    float runtime;
+    bool warned;
+};
+
+TEST(SetTimeTest, AcceptsOnlyPositiveNumbers) {
+    const std::vector<SetTimeCase> cases = {
+        {"5000", SetTime::Changed, 5000.0f, false},
+        {nullptr, SetTime::Unchanged, 100000.0f, false},
+        {"abc", SetTime::Unchanged, 100000.0f, false},
+        {"", SetTime::Unchanged, 100000.0f, false},
+        {"-1", SetTime::Refused, 100000.0f, true},
+        {"0", SetTime::Refused, 100000.0f, true},
+        {"1e60", SetTime::Refused, 100000.0f, true},
+        {" 2.5 ", SetTime::Changed, 2.5f, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer == nullptr ? "Cancel" : c.answer);
+        ScriptedPlatform platform;
+        SimpleSimulator simulator;
+        if (c.answer == nullptr) {
+            platform.cancelNextPrompt();
+        } else {
+            platform.answer(QString::fromUtf8(c.answer));
+        }
+        EXPECT_EQ(simulator.setTime(platform), c.outcome);
+        EXPECT_EQ(simulator.runtime(), c.runtime);
+        ASSERT_EQ(platform.prompts().size(), 1u);
+        EXPECT_EQ(platform.prompts()[0].text, u"Δώσε χρόνο εκτέλεσης πειράματος"_s);
+        EXPECT_EQ(platform.prompts()[0].title, QString());
+        EXPECT_EQ(platform.prompts()[0].defaultAnswer, QString());
+        ASSERT_EQ(platform.messages().size(), c.warned ? 1u : 0u);
+        if (c.warned) {
+            EXPECT_EQ(platform.messages()[0].text,
+                      u"Ο χρόνος εκτέλεσης πρέπει να είναι θετικός αριθμός."_s);
+        }
+    }
+}
+
+TEST(RunInProgressTest, SetTimeChangesTheRunningRun) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    bool asked = false;
+    platform.onProcessEvents([&] {
+        if (asked) return;
+        asked = true;
+        platform.answer(u"5000"_s);
+        simulator.setTime(platform);
+    });
+    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
+    EXPECT_GT(simulator.lastRun().clock, 5000.0);
+    EXPECT_LT(simulator.lastRun().clock, 5100.0);
+    EXPECT_EQ(view.progress.last(), u" 100 %"_s);
+    const QByteArray file = platform.resultsFile(kDefaultAnswer);
+    EXPECT_TRUE(file.contains(",5000,")) << file.toStdString();
+}
+
+TEST(RunInProgressTest, TheRecordNamesTheExperimentChosenLastButTheRatesOfTheStart) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    platform.onProcessEvents([&] { simulator.setExperiment(1); });
+    simulator.start(kDefaults, platform, view);
+    EXPECT_EQ(simulator.setup().mu(3, 0), 1.0);
+    const QByteArray file = platform.resultsFile(kDefaultAnswer);
+    EXPECT_TRUE(file.contains(",2\r\n")) << "experiment 2 named in the record";
+}
+
+TEST(RunInProgressTest, AStopRequestAbandonsTheRunAndWritesNothing) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    int rounds = 0;
+    Outcome nested = Outcome::Completed;
+    platform.onProcessEvents([&] {
+        if (++rounds == 1) nested = simulator.start(kDefaults, platform, view);
+        if (rounds == 3) simulator.requestStop();
+    });
+    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Stopped);
+    EXPECT_EQ(nested, Outcome::AlreadyRunning);
+    EXPECT_EQ(rounds, 3);
+    EXPECT_TRUE(platform.prompts().empty());
+    EXPECT_TRUE(view.shown.empty());
+    EXPECT_TRUE(platform.resultsFile(kDefaultAnswer).isEmpty());
+    EXPECT_FALSE(simulator.running());
+
+    // The next Start runs in full again.
+    platform.onProcessEvents({});
+    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
+}
+
+TEST(RunInProgressTest, RandomRatesRunLikeAnyOther) {
+    ScriptedPlatform platform;
+    SimpleSimulator simulator;
+    RecordingView view;
+    simulator.setExperiment(kRandomExperiment);
+    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
+    EXPECT_EQ(simulator.setup().mu(1, 0), 1.0);
+    EXPECT_GE(simulator.setup().mu(2, 3), 0.4);
+    EXPECT_TRUE(platform.resultsFile(kDefaultAnswer).contains("\"ΠΕΙΡΑΜΑ \",4") ||
+                platform.resultsFile(kDefaultAnswer).size() > 0);
+}
+
+}  // namespace
+}  // namespace orven::simple_sim
