@@ -1,0 +1,15 @@
+// orven-sim-simple: the Monte Carlo simulator of the simple network.
+#include <QApplication>
+
+#include "form1.h"
+#include "qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orven-sim-simple"));
+    orven::QtPlatform platform;
+    orven::simple_sim::Form1 form(platform);
+    QObject::connect(&form, &orven::simple_sim::Form1::programEnded, &app, &QApplication::quit);
+    form.show();
+    return QApplication::exec();
+}
