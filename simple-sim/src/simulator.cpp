@@ -1,5 +1,7 @@
 #include "orven/simple_sim/simulator.h"
 
+#include <cassert>
+
 #include "orven/input_rules.h"
 #include "orven/number_text.h"
 #include "orven/platform.h"
@@ -11,6 +13,11 @@ namespace orven::simple_sim {
 
 QString SimpleSimulator::runtimeText() const {
     return displayFormSingle(runtime_);
+}
+
+void SimpleSimulator::setRuntime(float runtime) {
+    assert(runtime > 0.0f);
+    runtime_ = runtime;
 }
 
 SimpleSimulator::SetTimeOutcome SimpleSimulator::setTime(Platform& platform) {

@@ -42,6 +42,8 @@ class SimpleSimulator final : private RunControl {
     float runtime() const override { return runtime_; }
     // The run length in the display form, as its box shows it.
     QString runtimeText() const;
+    // Sets the run length directly, as a headless run does; it must be above 0.
+    void setRuntime(float runtime);
     // "Set time": asks for the run length; also changes a run in progress.
     SetTimeOutcome setTime(Platform& platform);
 

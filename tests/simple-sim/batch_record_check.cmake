@@ -1,0 +1,26 @@
+# Runs `orven-batch simple-sim` with a fixed seed and date, appending to a fresh results file,
+# and compares the file with the checked record; bad arguments must give exit status 2.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(
+    COMMAND "${BATCH}" simple-sim --populations 5,5,5 --experiment 0 --runtime 100000
+            --seed 1 --date "2026-01-31 14:05:09" --output record
+    WORKING_DIRECTORY "${WORK}"
+    RESULT_VARIABLE status
+    OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "orven-batch simple-sim failed with ${status}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/record.txt" "${EXPECTED}"
+    RESULT_VARIABLE different)
+if(different)
+    message(FATAL_ERROR "the record differs from ${EXPECTED}")
+endif()
+
+foreach(bad "--runtime;0" "--populations;5,0,5" "--experiment;4")
+    execute_process(COMMAND "${BATCH}" simple-sim ${bad}
+        RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+    if(NOT status EQUAL 2)
+        message(FATAL_ERROR "orven-batch simple-sim ${bad} gave ${status}, not 2")
+    endif()
+endforeach()
