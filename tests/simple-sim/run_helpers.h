@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "orven/simple_sim/engine.h"
@@ -28,14 +27,10 @@ class RecordingControl final : public RunControl {
 class RecordingView final : public RunView {
   public:
     void showProgress(const QString& text) override { progress.append(text); }
-    void showResults(const ResultsContent& content) override {
-        shown.push_back(content);
-        if (onResults) onResults(content);
-    }
+    void showResults(const ResultsContent& content) override { shown.push_back(content); }
 
     QStringList progress;
     std::vector<ResultsContent> shown;
-    std::function<void(const ResultsContent&)> onResults;
 };
 
 // Names a parameterised case after its `name` field.

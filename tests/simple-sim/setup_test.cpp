@@ -78,13 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   {2.5, 1, 1},
                   2,
-                  {{{1, 1, 0}, {1, 0, 0}, {1, 0, 0}}}},
-        SetupCase{"LaterSmallerPopulationKeepsNmax",
-                  {u"4"_s, u"3.5"_s, u"6.5"_s},
-                  0,
-                  {4, 3.5, 6.5},
-                  6,
-                  {{{1, 1, 1, 1, 0, 0, 0}, {1, 1, 1, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 0}}}}),
+                  {{{1, 1, 0}, {1, 0, 0}, {1, 0, 0}}}}),
     testing::CaseName());
 
 TEST(RandomRatesTest, DrawsWithinTheBoundsOfEachSource) {

@@ -16,51 +16,6 @@ using SetTime = SimpleSimulator::SetTimeOutcome;
 const std::array<QString, kSources> kDefaults = {u"5"_s, u"5"_s, u"5"_s};
 const QString kDefaultAnswer = u"ORVEN orven-sim-simple"_s;
 
-TEST(StartTest, RefusesAPopulationOutOfRangeAndDoesNothingElse) {
-    ScriptedPlatform platform;
-    SimpleSimulator simulator;
-    RecordingView view;
-    EXPECT_EQ(simulator.start({u"5"_s, u"0"_s, u"5"_s}, platform, view), Outcome::Refused);
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].text,
-              u"Ο πληθυσμός Ν2 πρέπει να είναι ακέραιος από 1 έως 32767."_s);
-    EXPECT_EQ(platform.messages()[0].title, u"Σφάλμα"_s);
-    EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(platform.prompts().empty());
-    EXPECT_EQ(platform.uniformDraws(), 0);
-    EXPECT_TRUE(view.progress.isEmpty());
-    EXPECT_TRUE(view.shown.empty());
-    EXPECT_TRUE(platform.resultsFile(kDefaultAnswer).isEmpty());
-}
-
-TEST(StartTest, ShowsTheStateNumbersWhileThePromptIsOpenThenEverything) {
-    ScriptedPlatform platform;
-    SimpleSimulator simulator;
-    RecordingView view;
-    std::size_t shownAtPrompt = 0;
-    platform.onPrompt([&](const auto&) { shownAtPrompt = view.shown.size(); });
-    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
-
-    EXPECT_EQ(shownAtPrompt, 1u);
-    ASSERT_EQ(view.shown.size(), 2u);
-    EXPECT_EQ(view.shown[0], stateNumbers(5));
-    EXPECT_EQ(view.shown[0].states, (QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
-    EXPECT_TRUE(view.shown[0].columns[0].isEmpty());
-
-    const ResultsContent& content = view.shown[1];
-    EXPECT_EQ(content.states.size(), 5 + 3);
-    EXPECT_EQ(content.states.mid(6), (QStringList{u"---"_s, u"Σ"_s}));
-    for (const QStringList& column : content.columns) {
-        ASSERT_EQ(column.size(), 5 + 3);
-        EXPECT_EQ(column[6], u"----------"_s);
-        EXPECT_NEAR(column[7].toDouble(), 1.0, 0.001) << "the total of the column as shown";
-    }
-    EXPECT_EQ(content.output, displayForm(simulator.estimates().X));
-    EXPECT_EQ(view.progress.first(), u" 0 %"_s);
-    EXPECT_EQ(view.progress.last(), u" 100 %"_s);
-    EXPECT_FALSE(simulator.running());
-}
-
 TEST(StartTest, TheTotalsAreTheSumsOfTheShownValues) {
     ScriptedPlatform platform;
     SimpleSimulator simulator;
@@ -118,25 +73,6 @@ TEST(SetTimeTest, AcceptsOnlyPositiveNumbers) {
     }
 }
 
-TEST(RunInProgressTest, SetTimeChangesTheRunningRun) {
-    ScriptedPlatform platform;
-    SimpleSimulator simulator;
-    RecordingView view;
-    bool asked = false;
-    platform.onProcessEvents([&] {
-        if (asked) return;
-        asked = true;
-        platform.answer(u"5000"_s);
-        simulator.setTime(platform);
-    });
-    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
-    EXPECT_GT(simulator.lastRun().clock, 5000.0);
-    EXPECT_LT(simulator.lastRun().clock, 5100.0);
-    EXPECT_EQ(view.progress.last(), u" 100 %"_s);
-    const QByteArray file = platform.resultsFile(kDefaultAnswer);
-    EXPECT_TRUE(file.contains(",5000,")) << file.toStdString();
-}
-
 TEST(RunInProgressTest, TheRecordNamesTheExperimentChosenLastButTheRatesOfTheStart) {
     ScriptedPlatform platform;
     SimpleSimulator simulator;
@@ -169,18 +105,6 @@ TEST(RunInProgressTest, AStopRequestAbandonsTheRunAndWritesNothing) {
     // The next Start runs in full again.
     platform.onProcessEvents({});
     EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
-}
-
-TEST(RunInProgressTest, RandomRatesRunLikeAnyOther) {
-    ScriptedPlatform platform;
-    SimpleSimulator simulator;
-    RecordingView view;
-    simulator.setExperiment(kRandomExperiment);
-    EXPECT_EQ(simulator.start(kDefaults, platform, view), Outcome::Completed);
-    EXPECT_EQ(simulator.setup().mu(1, 0), 1.0);
-    EXPECT_GE(simulator.setup().mu(2, 3), 0.4);
-    EXPECT_TRUE(platform.resultsFile(kDefaultAnswer).contains("\"ΠΕΙΡΑΜΑ \",4") ||
-                platform.resultsFile(kDefaultAnswer).size() > 0);
 }
 
 }  // namespace
