@@ -5,6 +5,7 @@
 
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/solver_state.h"
+#include "orven/aggregation/truncation.h"
 #include "orven/input_rules.h"
 #include "orven/number_text.h"
 #include "orven/platform.h"
@@ -61,7 +62,7 @@ void prepareIteration(SolverState& state) {
     state.logPartnerSide.assign(classes, 0.0);
 }
 
-IterationOutcome iterate(SolverState& state, Platform& platform) {
+IterationOutcome iterate(SolverState& state, Platform& platform, const IterationLimits& limits) {
     prepareIteration(state);
     while (true) {
         ++state.iter;
@@ -77,7 +78,7 @@ IterationOutcome iterate(SolverState& state, Platform& platform) {
         if (!finite) return outcome;
 
         if (state.err[k] > state.err[k - 1]) ++state.omega;
-        if (state.err[k] - state.err[k - 1] < kCutOffGrowth && k > kCutOffAfter) {
+        if (state.err[k] - state.err[k - 1] < kCutOffGrowth && k > limits.cutOffAfter) {
             outcome.end = IterationEnd::CutOff;
             return outcome;
         }
@@ -85,7 +86,7 @@ IterationOutcome iterate(SolverState& state, Platform& platform) {
             outcome.end = IterationEnd::Converged;
             return outcome;
         }
-        if (k >= kIterationLimit) {
+        if (k >= limits.iterationLimit) {
             outcome.end = IterationEnd::LimitReached;
             return outcome;
         }
@@ -114,7 +115,7 @@ void showResultMessage(Platform& platform, double S) {
 }
 
 QString outputText(double S) {
-    return displayForm(truncateTo(S, 1000));
+    return displayForm(truncateOutput(S, 1000));
 }
 
 QString nonFiniteMessage() {

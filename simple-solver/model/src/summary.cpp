@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "orven/aggregation/truncation.h"
 #include "orven/number_text.h"
 
 namespace orven::simple {
@@ -43,7 +44,7 @@ bool RunSummary::record(int experimentCode, const aggregation::SolverState& stat
     }
     const auto rates = summaryRates(experimentCode);
     for (std::size_t c = 0; c < rates.size(); ++c) row[5 + c] = rates[c];
-    row[8] = truncateTo(S, 10000);
+    row[8] = aggregation::truncateOutput(S, 10000);
     return true;
 }
 

@@ -17,6 +17,12 @@ inline constexpr double kCutOffGrowth = 0.00000001;
 // No run goes beyond this many iterations, whatever its error does.
 inline constexpr int kIterationLimit = 100000;
 
+// When the loop gives up; tests shorten them.
+struct IterationLimits {
+    int cutOffAfter = kCutOffAfter;
+    int iterationLimit = kIterationLimit;
+};
+
 enum class IterationEnd {
     Converged,     // err(iter) < 0.0001
     CutOff,        // past iteration 3000, the error did not grow
@@ -38,7 +44,8 @@ void prepareIteration(SolverState& state);
 // The iteration of `synchron`: Na(i) for every class, x, Q and P0 sized, then iterations of
 // `aggregate` over classes 1..R until the convergence test passes, the cut-off or the limit
 // ends the loop, or a value stops being finite. Shows no message; see reportIterationEnd.
-IterationOutcome iterate(SolverState& state, Platform& platform);
+IterationOutcome iterate(SolverState& state, Platform& platform,
+                         const IterationLimits& limits = {});
 
 // The message that follows the loop, when there is one: "βγήκε με precision=" and the error
 // after the cut-off or the limit; the failure warning when a value stopped being finite.
