@@ -32,6 +32,7 @@ SimpleSolver solverWith(const QString& R, const QStringList& populations, int co
     solver.editR(R);
     solver.chooseExperiment(code);
     for (int k = 0; k < populations.size(); ++k) solver.editPopulation(k, populations[k]);
+    solver.setUp();
     return solver;
 }
 

@@ -83,7 +83,8 @@ ResultsBlock findXallBlock(const aggregation::SolverState& state, const aggregat
     block.addLine();
     block.addLine({QStringLiteral("Δ")});
     block.addLine({QStringLiteral("ΜΕΣΗ ΕΞΟΔΟΣ ΓΙΑ ΣΤΑΘΜΟ ")});
-    block.addLine({roundTo4(state.S[static_cast<std::size_t>(state.iter)])});
+    const auto reported = static_cast<std::size_t>(state.iter);
+    block.addLine({roundTo4(reported < state.S.size() ? state.S[reported] : 0.0)});
     return block;
 }
 
