@@ -65,7 +65,14 @@ struct StartResult {
 // state, the experiment code and the run summary, with the handlers that change them.
 //
 // The main window mirrors its fields into this object: Text1 and Text2(0..4) start as "3" and
-// "5" here too, so the window must not report its initial texts as edits.
+// "5" here too, so the window must not report its initial texts as edits. Its handlers map
+// one to one:
+//   Text1 edited            -> editR(text)
+//   Text2(k) edited         -> editPopulation(k, text); show the first `fields` fields
+//   option k of Form2       -> chooseExperiment(k); Text3 := experimentName(k)
+//   "start"                 -> start(platform, hooks); the hooks update the window in order
+//   summary window loaded   -> summaryLists(), under RunSummary::headings()
+// Messages, the prompt, the clock, random numbers and the file all go through the Platform.
 class SimpleSolver {
   public:
     SimpleSolver();
