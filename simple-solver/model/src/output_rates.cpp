@@ -20,14 +20,14 @@ aggregation::Table findXout(const aggregation::SolverState& state) {
     return Xout;
 }
 
-bool allFinite(const aggregation::Table& Xout) {
+std::optional<RateIndex> firstNonFinite(const aggregation::Table& Xout) {
     for (int i = 0; i < Xout.rows(); ++i) {
-        for (double value : Xout.row(i)) {
+        for (int n = 0; n < Xout.columns(); ++n) {
             // The lists and the file show the value times 1000, truncated.
-            if (!std::isfinite(value * 1000)) return false;
+            if (!std::isfinite(Xout(i, n) * 1000)) return RateIndex{i, n};
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout,

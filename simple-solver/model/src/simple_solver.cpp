@@ -19,9 +19,10 @@ QString classCountMessage() {
     return QStringLiteral("Ο αριθμός τάξεων R πρέπει να είναι 2, 3 ή 4.");
 }
 
-QString nonFiniteRatesMessage() {
-    return QStringLiteral(
-        "Οι ρυθμοί εξόδου δεν είναι πεπερασμένοι αριθμοί· τα αποτελέσματα δεν γράφτηκαν.");
+QString nonFiniteRateMessage(RateIndex at) {
+    return QStringLiteral("Ο ρυθμός εξόδου Χ") + QString::number(at.i) + u'(' +
+           QString::number(at.n) +
+           QStringLiteral(") δεν είναι πεπερασμένος αριθμός· τα αποτελέσματα δεν γράφτηκαν.");
 }
 
 template <typename Hook, typename... Args>
@@ -102,8 +103,8 @@ StartResult SimpleSolver::start(Platform& platform, const StartHooks& hooks) {
     result.end = StartEnd::Failed;
     aggregation::reportIterationEnd(platform, outcome);
     if (!aggregation::hasResult(outcome)) return result;
-    if (!allFinite(Xout_)) {
-        platform.showMessage(nonFiniteRatesMessage(), MessageIcon::Warning, errorTitle());
+    if (const auto at = firstNonFinite(Xout_)) {
+        platform.showMessage(nonFiniteRateMessage(*at), MessageIcon::Warning, errorTitle());
         return result;
     }
 

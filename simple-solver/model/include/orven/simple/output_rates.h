@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "orven/aggregation/solver_state.h"
@@ -14,9 +15,13 @@ namespace orven::simple {
 // Entries for n = 0 and n > N(i) are 0.
 aggregation::Table findXout(const aggregation::SolverState& state);
 
-// True when every entry is a finite number (a run whose output rates are not finite writes
-// nothing).
-bool allFinite(const aggregation::Table& Xout);
+// The first entry Xout(i, n) that is not a finite number once scaled for display, if any: a
+// run whose output rates cannot be written down writes nothing.
+struct RateIndex {
+    int i;
+    int n;
+};
+std::optional<RateIndex> firstNonFinite(const aggregation::Table& Xout);
 
 // What the main window's list boxes show, in display form.
 struct OutputLists {
