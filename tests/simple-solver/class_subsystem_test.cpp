@@ -196,6 +196,25 @@ TEST(ClassSubsystem, LargePopulationsStayFiniteWherePlainPowersOverflow) {
     }
 }
 
+TEST(ClassSubsystem, StatesThatOtherClassesCannotReachFormNoPartnerSets) {
+    SolverState state = model({6, 6, 6});
+    orven::testing::ScriptedPlatform platform;
+    // Class 2 stops at two waiting jobs, class 3 at three: the smallest queue never passes 2.
+    state.mu(2, 2) = 0;
+    state.mu(3, 3) = 0;
+    for (int i = 1; i <= 3; ++i) {
+        aggregation::randomfirst(state, i, platform);
+        aggregation::solveClass(state, i);
+    }
+    aggregation::estimatePartnerRates(state, 1);
+    EXPECT_GT(state.x(1, 1), 0);
+    EXPECT_EQ(state.x(1, 2), 0);  // the smallest queue cannot rise from 2
+    for (int n = 3; n < 6; ++n) EXPECT_EQ(state.x(1, n), 0) << n;  // nor ever hold 3
+    aggregation::solveClass(state, 1);
+    EXPECT_TRUE(std::isfinite(state.P0[1]));
+    EXPECT_EQ(state.Q(1, 4), 0);
+}
+
 TEST(ClassSubsystem, OnePartnerSetLeavesOnlyTheFirstRateToCorrect) {
     SolverState state = model({5, 1, 5});
     ASSERT_EQ(state.Na[1], 1);

@@ -84,7 +84,9 @@ void estimatePartnerRates(SolverState& state, int i) {
             numerator = logAdd(numerator, rising);
             minimumIsN = logAdd(minimumIsN, first);
         }
-        state.x(i, n) = std::exp(numerator - minimumIsN);
+        // Where the other classes can never hold n jobs each (a rate of 0 below), no partner
+        // set forms beyond n.
+        state.x(i, n) = minimumIsN == kMinusInfinity ? 0.0 : std::exp(numerator - minimumIsN);
     }
 }
 
