@@ -1,5 +1,7 @@
 #include "orven/simple/simple_solver.h"
 
+#include <algorithm>
+
 #include "orven/input_rules.h"
 #include "orven/number_text.h"
 #include "orven/platform.h"
@@ -104,6 +106,7 @@ StartResult SimpleSolver::start(Platform& platform, const StartHooks& hooks) {
     aggregation::reportIterationEnd(platform, outcome);
     if (!aggregation::hasResult(outcome)) return result;
     if (const auto at = firstNonFinite(Xout_)) {
+        Xout_ = aggregation::Table();
         platform.showMessage(nonFiniteRateMessage(*at), MessageIcon::Warning, errorTitle());
         return result;
     }
