@@ -119,19 +119,6 @@ TEST(ClassSubsystem, WorkedExampleOfTwoJobsPerClass) {
     EXPECT_NEAR(state.x(1, 1), 2.0 / 3, 1e-15);
 }
 
-TEST(ClassSubsystem, EqualRatesMakeEveryStateEquallyLikely) {
-    for (const auto& populations : std::vector<std::vector<int>>{{5, 5, 5}, {5, 3, 4}, {1, 6, 2}}) {
-        SolverState state = model(populations);
-        for (int i = 1; i <= state.R; ++i) {
-            std::vector<double> ones(static_cast<std::size_t>(state.Na[i]), 1.0);
-            ones.push_back(0);
-            setPartnerRates(state, i, ones);
-            aggregation::solveClass(state, i);
-            EXPECT_NEAR(state.P0[i], 1.0 / (state.N[i] + state.Na[i] + 1), 1e-15);
-        }
-    }
-}
-
 // Where the plain formulas neither overflow nor cancel, the scaled forms give the same values.
 TEST(ClassSubsystem, AgreesWithThePlainFormulasWhereTheyAreSound) {
     for (const auto& populations :

@@ -267,6 +267,9 @@ TEST(SetUp, AnEditOfAPopulationRedoesSetUpOnly) {
     EXPECT_EQ(state.iter, 0);
     EXPECT_EQ(state.omega, 1);
     EXPECT_EQ(state.mu(2, 0), 0.5);  // the code chosen before applies at once
+    EXPECT_EQ(state.mu(3, 4), 0.25);
+    EXPECT_EQ(state.mu(3, 5), 0);
+    EXPECT_EQ(state.mu(3, 6), 0);  // beyond the class's population
     EXPECT_TRUE(solver.setUpHasRun());
 
     // A smaller population afterwards: nothing of the larger one remains.
@@ -291,20 +294,4 @@ TEST(SetUp, FieldsInUseFollowRWhateverTheTextsHold) {
         solver.editR(c.R);
         EXPECT_EQ(solver.editPopulation(0, QStringLiteral("x")), c.fields) << c.R.toStdString();
     }
-}
-
-TEST(SetUp, PresetRatesOfEachExperiment) {
-    SimpleSolver solver;
-    solver.chooseExperiment(1);
-    solver.editPopulation(1, QStringLiteral("3"));
-    solver.editPopulation(2, QStringLiteral("4"));
-    const auto& s = solver.state();
-    const std::vector<std::vector<double>> expected{
-        {1, 1, 1, 1, 1, 0}, {0.5, 0.5, 0.5, 0, 0, 0}, {0.25, 0.25, 0.25, 0.25, 0, 0}};
-    for (int i = 1; i <= 3; ++i) {
-        for (int n = 0; n <= 5; ++n) EXPECT_EQ(s.mu(i, n), expected[i - 1][n]) << i << n;
-    }
-    EXPECT_EQ(simple::presetRate(2, 4), 1 / 1.3);
-    EXPECT_EQ(simple::presetRate(1, 4), 0.125);
-    EXPECT_EQ(simple::presetRate(0, 5), 0);
 }
