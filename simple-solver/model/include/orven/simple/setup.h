@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <span>
+
+#include "orven/aggregation/solver_state.h"
+
+namespace orven::simple {
+
+// The main window has five population fields N1..N5.
+inline constexpr int kPopulationFields = 5;
+
+// The preset rate of class i (1-based) under an experiment code: code 0 gives 1 for every
+// class, code 1 gives 1, 0.5, 0.25, 0.125, code 2 gives 1, 1/1.1, 1/1.2, 1/1.3. Classes 5 and
+// above have no preset rate: 0.
+double presetRate(int code, int classIndex);
+
+// The classes that a value of R read from its field stands for: its whole part, from 0 to the
+// number of population fields; 0 for a negative value.
+int classesFor(double R);
+
+// The population that a field's number stands for: itself when it is a whole number from 1 to
+// 32767, otherwise 0 (set-up goes on; the check at "start" refuses it).
+int populationFor(double value);
+
+// `initiate`: R and N(1..R) read from the fields' texts, the iteration state reset, every
+// table re-created at 0 and mu filled with the preset rates of the code (mu(i, N(i)) = 0).
+// Never fails, whatever the texts hold. Returns how many population fields are in use
+// (shown from now on).
+int initiate(aggregation::SolverState& state, const QString& rText,
+             std::span<const QString> populationTexts, int experimentCode);
+
+}  // namespace orven::simple

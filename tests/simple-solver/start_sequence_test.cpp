@@ -1,0 +1,297 @@
+#include <gtest/gtest.h>
+
+#include <QStringDecoder>
+#include <string>
+#include <vector>
+
+#include "orven/aggregation/iteration.h"
+#include "orven/number_text.h"
+#include "orven/simple/simple_solver.h"
+#include "scripted_platform.h"
+
+using namespace orven;
+using orven::testing::ScriptedPlatform;
+using simple::SimpleSolver;
+using simple::StartEnd;
+
+namespace {
+
+QString decoded(const QByteArray& bytes) {
+    QStringDecoder decoder("windows-1253");
+    return decoder.decode(bytes);
+}
+
+QStringList fileLines(const ScriptedPlatform& platform, const QString& answer) {
+    QStringList lines = decoded(platform.resultsFile(answer)).split(QStringLiteral("\r\n"));
+    lines.removeLast();  // after the last CR LF
+    return lines;
+}
+
+// Records, in order, every step of a run that the window or the user would see.
+struct Recorder {
+    std::vector<std::string> steps;
+
+    simple::StartHooks hooks() {
+        simple::StartHooks h;
+        h.accepted = [this] { steps.push_back("accepted"); };
+        h.setUpDone = [this](int fields) { steps.push_back("fields " + std::to_string(fields)); };
+        h.computing = [this](bool busy) { steps.push_back(busy ? "busy" : "idle"); };
+        h.output = [this](const QString& text) { steps.push_back("Text4 " + text.toStdString()); };
+        h.lists = [this](const simple::OutputLists&) { steps.push_back("lists"); };
+        return h;
+    }
+    void watch(ScriptedPlatform& platform) {
+        platform.onMessage([this](const ScriptedPlatform::Message& m) {
+            steps.push_back("message " + m.title.toStdString());
+        });
+        platform.onPrompt([this](const ScriptedPlatform::Prompt&) { steps.push_back("prompt"); });
+    }
+};
+
+}  // namespace
+
+TEST(StartSequence, DefaultsRunExperimentZeroInTheWindowsOrder) {
+    SimpleSolver solver;
+    ScriptedPlatform platform;
+    Recorder recorder;
+    recorder.watch(platform);
+    const auto result = solver.start(platform, recorder.hooks());
+
+    ASSERT_EQ(result.end, StartEnd::Completed);
+    const double S = result.iteration->S;
+    EXPECT_NEAR(S, 0.8336, 5e-5);
+    const std::vector<std::string> expected{"accepted",
+                                            "fields 3",
+                                            "busy",
+                                            "idle",
+                                            "message Aποτέλεσμα",
+                                            "Text4 " + aggregation::outputText(S).toStdString(),
+                                            "prompt",
+                                            "lists"};
+    EXPECT_EQ(recorder.steps, expected);
+
+    const auto& message = platform.messages().front();
+    EXPECT_EQ(message.text,
+              QStringLiteral("Η έξοδος του σταθμού συνχρονισμού είναι,\r\n") + messageForm(S));
+    EXPECT_EQ(message.icon, MessageIcon::Warning);
+    const auto& prompt = platform.prompts().front();
+    EXPECT_EQ(prompt.text, QStringLiteral("Δώσε αρχείο για αποθήκευση πληροφοριών"));
+    EXPECT_EQ(prompt.title, QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ"));
+    EXPECT_EQ(prompt.defaultAnswer, QStringLiteral("ORVEN SIMPLE "));
+
+    EXPECT_EQ(result.text4, displayForm(truncateTo(S, 1000)));
+    EXPECT_EQ(result.lists.states,
+              QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                           QStringLiteral("4"), QStringLiteral("5")}));
+    ASSERT_EQ(result.lists.rates.size(), 3u);
+    for (const auto& rates : result.lists.rates) {
+        ASSERT_EQ(rates.size(), 6);
+        EXPECT_EQ(rates.back(), QStringLiteral("---------"));
+        for (int n = 0; n < 5; ++n) EXPECT_FALSE(rates[n].isEmpty());
+    }
+    EXPECT_TRUE(result.saved);
+    EXPECT_TRUE(result.recorded);
+    EXPECT_EQ(result.shownFields, 3);
+    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 28);
+
+    const auto& summary = solver.summary();
+    ASSERT_EQ(summary.runs(), 1);
+    const std::vector<double> row{1, 3, 5, 5, 5, 1, 1, 1, truncateTo(S, 10000)};
+    for (int c = 0; c < 9; ++c) EXPECT_EQ(summary.cell(1, c), row[static_cast<std::size_t>(c)]);
+}
+
+TEST(StartSequence, StartingTwiceAppendsTwoBlocksAndRecordsTwoRows) {
+    SimpleSolver solver;
+    ScriptedPlatform platform;
+    Recorder recorder;
+    solver.start(platform, recorder.hooks());
+    recorder.steps.clear();
+    const auto second = solver.start(platform, recorder.hooks());
+    EXPECT_EQ(recorder.steps.front(), "accepted");  // the lists are emptied again
+    EXPECT_EQ(second.end, StartEnd::Completed);
+    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 56);
+    EXPECT_EQ(solver.summary().runs(), 2);
+}
+
+TEST(StartSequence, TheExperimentDecidesRatesFileNumberAndSummaryNumber) {
+    struct Case {
+        int code;
+        QString name;
+        QString fileNumber;
+        double summaryNumber, mu2, mu3;
+        QString secondRateRow;
+    };
+    const Case cases[] = {
+        {0, QStringLiteral("1ο πείραμα"), QStringLiteral("1"), 1, 1, 1,
+         QStringLiteral("\" 1   1   1   1   1   0  \"")},
+        {1, QStringLiteral("2ο πείραμα"), QStringLiteral("2"), 3, 0.5, 0.25,
+         QStringLiteral("\" .5   .5   .5   .5   .5   0  \"")},
+        {2, QStringLiteral("3ο πείραμα"), QStringLiteral("3"), 2, 0.909, 0.833,
+         QStringLiteral("\" .9091   .9091   .9091   .9091   .9091   0  \"")},
+    };
+    for (const auto& c : cases) {
+        SimpleSolver solver;
+        ScriptedPlatform platform;
+        solver.chooseExperiment(c.code);
+        EXPECT_EQ(simple::experimentName(c.code), c.name);
+        ASSERT_EQ(solver.start(platform).end, StartEnd::Completed);
+        const QStringList lines = fileLines(platform, QStringLiteral("ORVEN SIMPLE "));
+        EXPECT_EQ(lines[3], QStringLiteral("\"ΠΕΙΡΑΜΑ \",") + c.fileNumber);
+        EXPECT_EQ(lines[10], c.secondRateRow);
+        EXPECT_EQ(solver.summary().cell(1, 0), c.summaryNumber);
+        EXPECT_EQ(solver.summary().cell(1, 5), 1.0);
+        EXPECT_EQ(solver.summary().cell(1, 6), c.mu2);
+        EXPECT_EQ(solver.summary().cell(1, 7), c.mu3);
+    }
+}
+
+TEST(StartSequence, RunsAfterTheFifteenthAreWrittenButNotRecorded) {
+    SimpleSolver solver;
+    ScriptedPlatform platform;
+    for (int run = 1; run <= 15; ++run) EXPECT_TRUE(solver.start(platform).recorded);
+    const auto sixteenth = solver.start(platform);
+    EXPECT_EQ(sixteenth.end, StartEnd::Completed);
+    EXPECT_FALSE(sixteenth.recorded);
+    EXPECT_EQ(solver.summary().runs(), 15);
+    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 16 * 28);
+}
+
+TEST(StartSequence, InputOutOfRangeIsRefusedWithItsMessageAndNothingElse) {
+    struct Case {
+        QString R;
+        QStringList populations;
+        QString message;
+    };
+    const QString classes = QStringLiteral("Ο αριθμός τάξεων R πρέπει να είναι 2, 3 ή 4.");
+    auto population = [](const char* field) {
+        return QStringLiteral("Ο πληθυσμός ") + QString::fromLatin1(field) +
+               QStringLiteral(" πρέπει να είναι ακέραιος από 1 έως 32767.");
+    };
+    const QStringList fives{QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5"),
+                            QStringLiteral("5"), QStringLiteral("5")};
+    auto with = [&](int k, const char* text) {
+        QStringList p = fives;
+        p[k] = QString::fromUtf8(text);
+        return p;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1"), fives, classes},
+        {QStringLiteral("5"), fives, classes},
+        {QStringLiteral("2.5"), fives, classes},
+        {QStringLiteral("R"), fives, classes},
+        {QStringLiteral("3"), with(1, "0"), population("N2")},
+        {QStringLiteral("3"), with(0, "-4"), population("N1")},
+        {QStringLiteral("3"), with(2, "2.5"), population("N3")},
+        {QStringLiteral("3"), with(2, "32768"), population("N3")},
+        {QStringLiteral("3"), with(1, ""), population("N2")},
+        {QStringLiteral("4"), with(3, "abc"), population("N4")},
+        // Fields beyond R are not in use.
+        {QStringLiteral("2"), with(2, "0"), QString()},
+    };
+    for (const auto& c : cases) {
+        SimpleSolver solver;
+        ScriptedPlatform platform;
+        Recorder recorder;
+        solver.editR(c.R);
+        for (int k = 0; k < 5; ++k) solver.editPopulation(k, c.populations[k]);
+        const auto result = solver.start(platform, recorder.hooks());
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(result.end, StartEnd::Completed);
+            continue;
+        }
+        SCOPED_TRACE(c.message.toStdString());
+        EXPECT_EQ(result.end, StartEnd::Refused);
+        ASSERT_EQ(platform.messages().size(), 1u);
+        EXPECT_EQ(platform.messages().front().text, c.message);
+        EXPECT_EQ(platform.messages().front().title, QStringLiteral("Σφάλμα"));
+        EXPECT_EQ(platform.messages().front().icon, MessageIcon::Warning);
+        EXPECT_TRUE(platform.prompts().empty());
+        EXPECT_TRUE(recorder.steps.empty());
+        EXPECT_TRUE(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")).isEmpty());
+        EXPECT_EQ(solver.summary().runs(), 0);
+    }
+}
+
+TEST(StartSequence, AFileThatCannotBeWrittenIsReportedAndTheRunStillCounts) {
+    SimpleSolver solver;
+    ScriptedPlatform platform;
+    Recorder recorder;
+    recorder.watch(platform);
+    platform.answer(QStringLiteral("no such folder/run"));
+    const auto result = solver.start(platform, recorder.hooks());
+    EXPECT_EQ(result.end, StartEnd::Completed);
+    EXPECT_FALSE(result.saved);
+    EXPECT_TRUE(result.recorded);
+    EXPECT_EQ(result.lists.rates.size(), 3u);
+    EXPECT_EQ(recorder.steps.back(), "message Σφάλμα");
+    EXPECT_EQ(recorder.steps[recorder.steps.size() - 2], "lists");
+}
+
+TEST(StartSequence, ACancelledPromptStillWritesTheBlockUnderTheEmptyName) {
+    SimpleSolver solver;
+    ScriptedPlatform platform;
+    platform.cancelNextPrompt();
+    EXPECT_TRUE(solver.start(platform).saved);
+    EXPECT_EQ(fileLines(platform, QString()).size(), 28);
+}
+
+TEST(StartSequence, ValuesThatStopBeingFiniteEndTheRunWithAWarningAndWriteNothing) {
+    SimpleSolver solver;
+    for (int k = 0; k < 3; ++k) solver.editPopulation(k, QStringLiteral("400"));
+    ScriptedPlatform platform;
+    // Partner rates far below the class rates: every class subsystem sits at its own full
+    // queue, and the output of the first iteration is too small for a double.
+    for (int draw = 0; draw < 3 * 400; ++draw) platform.scriptUniforms({0.01f});
+    Recorder recorder;
+    recorder.watch(platform);
+    const auto result = solver.start(platform, recorder.hooks());
+    EXPECT_EQ(result.end, StartEnd::Failed);
+    EXPECT_EQ(result.iteration->end, aggregation::IterationEnd::NotFinite);
+    const std::vector<std::string> expected{"accepted", "fields 3", "busy", "idle",
+                                            "message Σφάλμα"};
+    EXPECT_EQ(recorder.steps, expected);
+    EXPECT_EQ(platform.messages().front().text,
+              QStringLiteral("Η επανάληψη απέτυχε: οι τιμές έπαψαν να είναι πεπερασμένες."));
+    EXPECT_TRUE(platform.prompts().empty());
+    EXPECT_EQ(solver.summary().runs(), 0);
+}
+
+TEST(SetUp, AnEditOfAPopulationRedoesSetUpOnly) {
+    SimpleSolver solver;
+    ScriptedPlatform platform;
+    solver.chooseExperiment(1);
+    EXPECT_EQ(solver.editPopulation(0, QStringLiteral("7")), 3);
+    const auto& state = solver.state();
+    EXPECT_EQ(state.N[1], 7);
+    EXPECT_EQ(state.Nmax, 7);
+    EXPECT_EQ(state.iter, 0);
+    EXPECT_EQ(state.omega, 1);
+    EXPECT_EQ(state.mu(2, 0), 0.5);  // the code chosen before applies at once
+    EXPECT_EQ(state.mu(3, 4), 0.25);
+    EXPECT_EQ(state.mu(3, 5), 0);
+    EXPECT_EQ(state.mu(3, 6), 0);  // beyond the class's population
+    EXPECT_TRUE(solver.setUpHasRun());
+
+    // A smaller population afterwards: nothing of the larger one remains.
+    solver.editPopulation(0, QStringLiteral("4"));
+    EXPECT_EQ(state.Nmax, 5);
+    EXPECT_EQ(state.mu(1, 3), 1);
+    EXPECT_EQ(state.mu(1, 4), 0);
+    EXPECT_EQ(state.mu(1, 5), 0);
+}
+
+TEST(SetUp, FieldsInUseFollowRWhateverTheTextsHold) {
+    struct Case {
+        QString R;
+        int fields;
+    };
+    const Case cases[] = {{QStringLiteral("3"), 3},    {QStringLiteral("2"), 2},
+                          {QStringLiteral("4abc"), 4}, {QStringLiteral("7"), 5},
+                          {QStringLiteral("-2"), 0},   {QStringLiteral(""), 0},
+                          {QStringLiteral("1e300"), 5}};
+    for (const auto& c : cases) {
+        SimpleSolver solver;
+        solver.editR(c.R);
+        EXPECT_EQ(solver.editPopulation(0, QStringLiteral("x")), c.fields) << c.R.toStdString();
+    }
+}
