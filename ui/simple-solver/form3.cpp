@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "orven/platform.h"
@@ -66,7 +67,8 @@ Form3::Form3(const RunSummary& summary, Platform& platform, QWidget* parent)
     }
     layout->addLayout(grid);
     fillLists(summary.windowLists());
-    resize(720, 420);
+    fitSerialNumbers();
+    scrollListsTogether();
 
     connect(back, &QAction::triggered, this, &QWidget::close);
     connect(print, &QAction::triggered, this, [this] { platform_.printWindow(*this); });
@@ -77,6 +79,25 @@ void Form3::fillLists(const std::array<QStringList, RunSummary::kWindowLists>& l
     const auto names = listNames();
     for (std::size_t k = 0; k < names.size(); ++k) {
         findChild<QListWidget*>(names[k].list)->addItems(lists[k]);
+    }
+}
+
+void Form3::fitSerialNumbers() {
+    // Tall enough for the whole a/a column, so that no list needs scrolling to show its rows.
+    const auto* serials = findChild<QListWidget*>(QStringLiteral("List3"));
+    const int height = serials->sizeHintForRow(0) * serials->count() + 2 * serials->frameWidth();
+    for (QListWidget* list : findChildren<QListWidget*>()) list->setMinimumHeight(height);
+}
+
+void Form3::scrollListsTogether() {
+    // Where the screen is too small for them: scrolling one scrolls all, so rows stay in line.
+    const QList<QListWidget*> lists = findChildren<QListWidget*>();
+    for (QListWidget* list : lists) {
+        for (QListWidget* other : lists) {
+            if (other == list) continue;
+            connect(list->verticalScrollBar(), &QScrollBar::valueChanged,
+                    other->verticalScrollBar(), &QScrollBar::setValue);
+        }
     }
 }
 

@@ -32,6 +32,8 @@ class Form3 final : public QWidget {
 
   private:
     void fillLists(const std::array<QStringList, RunSummary::kWindowLists>& lists);
+    void fitSerialNumbers();
+    void scrollListsTogether();
 
     Platform& platform_;
 };
