@@ -49,7 +49,25 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Σταθμός"));
 
-    // Inputs in a column on the left.
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(inputColumn());
+    layout->addLayout(outputColumn(), 1);
+
+    // Connected after the initial texts are in place: they are not edits.
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { solver_.editR(text); });
+    for (int k = 0; k < kPopulationFields; ++k) {
+        connect(text2_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
+                [this, k](const QString& text) { populationEdited(k, text); });
+    }
+}
+
+Form1::~Form1() {
+    setBusy(false);
+}
+
+// R, the population fields, the experiment name and the buttons, in a column on the left.
+QLayout* Form1::inputColumn() {
     auto* inputs = new QGridLayout;
     inputs->addWidget(label(this, QStringLiteral("Label1"), QStringLiteral("Αριθμός τάξων R")), 0,
                       0);
@@ -77,7 +95,15 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     for (QPushButton* b : {variables, start, summary, exit}) leftColumn->addWidget(b);
     leftColumn->addStretch();
 
-    // Outputs on the right: the heading over the list boxes, side by side, and the output.
+    connect(variables, &QPushButton::clicked, this, &Form1::openExperimentWindow);
+    connect(start, &QPushButton::clicked, this, &Form1::start);
+    connect(summary, &QPushButton::clicked, this, &Form1::openSummaryWindow);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    return leftColumn;
+}
+
+// The heading over the list boxes, the lists side by side and the output, on the right.
+QLayout* Form1::outputColumn() {
     // The heading is drawn in a fixed-width font so that each list stands under its heading.
     label4_ = label(this, QStringLiteral("Label4"), outputHeading(3));
     label4_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -105,26 +131,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     rightColumn->addWidget(label4_);
     rightColumn->addLayout(listsRow, 1);
     rightColumn->addLayout(outputRow);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(leftColumn);
-    layout->addLayout(rightColumn, 1);
-
-    // Connected after the initial texts are in place: they are not edits.
-    connect(text1_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { solver_.editR(text); });
-    for (int k = 0; k < kPopulationFields; ++k) {
-        connect(text2_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
-                [this, k](const QString& text) { populationEdited(k, text); });
-    }
-    connect(variables, &QPushButton::clicked, this, &Form1::openExperimentWindow);
-    connect(start, &QPushButton::clicked, this, &Form1::start);
-    connect(summary, &QPushButton::clicked, this, &Form1::openSummaryWindow);
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
-}
-
-Form1::~Form1() {
-    setBusy(false);
+    return rightColumn;
 }
 
 void Form1::populationEdited(int k, const QString& text) {

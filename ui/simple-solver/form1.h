@@ -10,6 +10,7 @@
 #include "output_heading.h"
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 
@@ -39,6 +40,9 @@ class Form1 final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLayout* inputColumn();
+    QLayout* outputColumn();
+
     void populationEdited(int k, const QString& text);
     void openExperimentWindow();
     void experimentChosen(int code);
