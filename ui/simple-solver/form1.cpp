@@ -1,0 +1,232 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "form2.h"
+#include "form3.h"
+#include "orven/platform.h"
+
+namespace orven::simple::ui {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QLineEdit* field(QWidget* parent, const QString& name, const QString& text) {
+    auto* f = new QLineEdit(text, parent);
+    f->setObjectName(name);
+    return f;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+// The classes whose list boxes the window shows for an R: 2, 3 or 4; any other R keeps the
+// lists as they are until "start" refuses it.
+bool hasClassLists(int R) {
+    return R >= 2 && R <= 4;
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Σταθμός"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(inputColumn());
+    layout->addLayout(outputColumn(), 1);
+
+    // Connected after the initial texts are in place: they are not edits.
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { solver_.editR(text); });
+    for (int k = 0; k < kPopulationFields; ++k) {
+        connect(text2_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
+                [this, k](const QString& text) { populationEdited(k, text); });
+    }
+}
+
+Form1::~Form1() {
+    setBusy(false);
+}
+
+// R, the population fields, the experiment name and the buttons, in a column on the left.
+QLayout* Form1::inputColumn() {
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(label(this, QStringLiteral("Label1"), QStringLiteral("Αριθμός τάξων R")), 0,
+                      0);
+    text1_ = field(this, QStringLiteral("Text1"), solver_.rText());
+    inputs->addWidget(text1_, 0, 1);
+    for (int k = 0; k < kPopulationFields; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        label2_[at] =
+            label(this, QStringLiteral("Label2_%1").arg(k), QStringLiteral("N%1").arg(k + 1));
+        text2_[at] = field(this, QStringLiteral("Text2_%1").arg(k), solver_.populationText(k));
+        label2_[at]->hide();
+        text2_[at]->hide();
+        inputs->addWidget(label2_[at], k + 1, 0);
+        inputs->addWidget(text2_[at], k + 1, 1);
+    }
+    text3_ = field(this, QStringLiteral("Text3"), QString());
+    text3_->setReadOnly(true);
+    auto* variables = button(this, QStringLiteral("Command1"), QStringLiteral("variables"));
+    auto* start = button(this, QStringLiteral("Command2"), QStringLiteral("start"));
+    auto* summary = button(this, QStringLiteral("Command4"), QStringLiteral("ΣΥΓΚΕΝΤΡΩΤΙΚΑ "));
+    auto* exit = button(this, QStringLiteral("Command3"), QStringLiteral("EXIT"));
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addLayout(inputs);
+    leftColumn->addWidget(text3_);
+    for (QPushButton* b : {variables, start, summary, exit}) leftColumn->addWidget(b);
+    leftColumn->addStretch();
+
+    connect(variables, &QPushButton::clicked, this, &Form1::openExperimentWindow);
+    connect(start, &QPushButton::clicked, this, &Form1::start);
+    connect(summary, &QPushButton::clicked, this, &Form1::openSummaryWindow);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    return leftColumn;
+}
+
+// The heading over the list boxes, the lists side by side and the output, on the right.
+QLayout* Form1::outputColumn() {
+    // The heading is drawn in a fixed-width font so that each list stands under its heading.
+    label4_ = label(this, QStringLiteral("Label4"), outputHeading(3));
+    label4_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFontMetrics headingMetrics(label4_->font());
+    const auto spans = outputHeadingSpans();
+    auto* listsRow = new QHBoxLayout;
+    listsRow->setSpacing(0);
+    for (int k = 0; k < kOutputLists; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        auto* list = new QListWidget(this);
+        list->setObjectName(QStringLiteral("List1_%1").arg(k));
+        list->setFixedWidth(headingMetrics.horizontalAdvance(QString(spans[at], QLatin1Char(' '))));
+        list1_[at] = list;
+        listsRow->addWidget(list);
+    }
+    listsRow->addStretch();
+    showClassLists(3);
+    text4_ = field(this, QStringLiteral("Text4"), QString());
+    text4_->setReadOnly(true);
+    auto* outputRow = new QHBoxLayout;
+    outputRow->addWidget(label(this, QStringLiteral("Label3"), QStringLiteral("έξοδος average")));
+    outputRow->addWidget(text4_);
+    outputRow->addStretch();
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(label4_);
+    rightColumn->addLayout(listsRow, 1);
+    rightColumn->addLayout(outputRow);
+    return rightColumn;
+}
+
+void Form1::populationEdited(int k, const QString& text) {
+    solver_.editPopulation(k, text);
+    showSetUp();
+}
+
+void Form1::openExperimentWindow() {
+    // R can no longer be edited from here on, until the program ends.
+    text1_->setEnabled(false);
+    if (!experimentWindow_) {
+        experimentWindow_ = new Form2(this);
+        connect(experimentWindow_, &Form2::experimentChosen, this, &Form1::experimentChosen);
+    }
+    experimentWindow_->show();
+    experimentWindow_->raise();
+    experimentWindow_->activateWindow();
+}
+
+void Form1::experimentChosen(int code) {
+    text3_->setText(experimentName(code));
+    solver_.chooseExperiment(code);
+}
+
+void Form1::start() {
+    StartHooks hooks;
+    hooks.accepted = [this] { clearOutputLists(); };
+    hooks.setUpDone = [this](int) { showSetUp(); };
+    hooks.computing = [this](bool busy) { setBusy(busy); };
+    hooks.output = [this](const QString& text) { text4_->setText(text); };
+    hooks.lists = [this](const OutputLists& lists) { fillOutputLists(lists); };
+    const StartResult result = solver_.start(platform_, hooks);
+    // A failed run leaves no output beside the emptied lists.
+    if (result.end == StartEnd::Failed) text4_->clear();
+}
+
+void Form1::openSummaryWindow() {
+    if (!summaryWindow_) {
+        summaryWindow_ = new Form3(solver_.summary(), platform_, this);
+        connect(summaryWindow_, &Form3::unloadRequested, this, &Form1::unloadSummaryWindow);
+        connect(summaryWindow_, &Form3::endRequested, this, &QWidget::close);
+    }
+    summaryWindow_->show();
+    summaryWindow_->raise();
+    summaryWindow_->activateWindow();
+}
+
+void Form1::unloadSummaryWindow() {
+    Form3* window = summaryWindow_;
+    summaryWindow_ = nullptr;
+    if (window != nullptr) window->deleteLater();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (summaryWindow_) summaryWindow_->close();
+    if (experimentWindow_) experimentWindow_->close();
+    QWidget::closeEvent(event);
+    QCoreApplication::quit();
+}
+
+void Form1::showSetUp() {
+    for (int k = 0; k < solver_.shownFields() && k < kPopulationFields; ++k) {
+        label2_[static_cast<std::size_t>(k)]->show();
+        text2_[static_cast<std::size_t>(k)]->show();
+    }
+    showClassLists(solver_.state().R);
+}
+
+void Form1::showClassLists(int classes) {
+    if (!hasClassLists(classes)) return;
+    label4_->setText(outputHeading(classes));
+    for (int k = 1; k < kOutputLists; ++k) {
+        list1_[static_cast<std::size_t>(k)]->setVisible(k <= classes);
+    }
+}
+
+void Form1::clearOutputLists() {
+    for (QListWidget* list : list1_) list->clear();
+}
+
+void Form1::fillOutputLists(const OutputLists& lists) {
+    list1_[0]->addItems(lists.states);
+    for (std::size_t i = 0; i < lists.rates.size() && i + 1 < list1_.size(); ++i) {
+        list1_[i + 1]->addItems(lists.rates[i]);
+    }
+}
+
+void Form1::setBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+}  // namespace orven::simple::ui

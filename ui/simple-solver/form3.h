@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+
+#include "orven/simple/summary.h"
+
+namespace orven {
+class Platform;
+}
+
+namespace orven::simple::ui {
+
+// The summary window: the run summary as it was when the window was loaded, in ten lists under
+// their headings, and the menu "File" with "Back", "Print" and "Exit". The lists are filled
+// once, when the window is created; they do not follow later runs.
+class Form3 final : public QWidget {
+    Q_OBJECT
+  public:
+    Form3(const RunSummary& summary, Platform& platform, QWidget* parent = nullptr);
+
+  signals:
+    // "Back", or the window closed: the window is hidden and is to be discarded, so that the
+    // next opening loads it again with the summary as it then is.
+    void unloadRequested();
+    // "Exit": the program ends.
+    void endRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void fillLists(const std::array<QStringList, RunSummary::kWindowLists>& lists);
+    void fitSerialNumbers();
+    void scrollListsTogether();
+
+    Platform& platform_;
+};
+
+}  // namespace orven::simple::ui
