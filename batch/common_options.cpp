@@ -59,4 +59,14 @@ void printText(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
 }
 
+int printRunOutput(const BatchPlatform& platform, const CommonOptions& options,
+                   const std::function<nlohmann::json()>& json) {
+    if (options.format == "json") {
+        printText(QString::fromStdString(json().dump(2)) + u'\n');
+    } else if (!platform.blocks().isEmpty()) {
+        printText(platform.blocks().last());
+    }
+    return platform.writesSucceeded() ? 0 : 1;
+}
+
 }  // namespace orven::batch

@@ -3,7 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,5 +33,10 @@ std::vector<int> parsePopulations(const std::string& text, std::size_t count);
 
 // Writes UTF-8 text to standard output as it stands.
 void printText(const QString& text);
+
+// The end of a completed run: prints the JSON that `json` builds, or the block the run wrote;
+// returns the exit status, 1 when a write to the results file failed.
+int printRunOutput(const BatchPlatform& platform, const CommonOptions& options,
+                   const std::function<nlohmann::json()>& json);
 
 }  // namespace orven::batch

@@ -77,12 +77,8 @@ int runSimpleSim(const SimOptions& options) {
     if (simulator.start(texts, *platform, view) != SimpleSimulator::StartOutcome::Completed)
         return 1;
 
-    if (options.common.format == "json") {
-        printText(QString::fromStdString(estimatesJson(simulator, populations).dump(2) + "\n"));
-    } else if (!platform->blocks().isEmpty()) {
-        printText(platform->blocks().last());
-    }
-    return platform->writesSucceeded() ? 0 : 1;
+    return printRunOutput(*platform, options.common,
+                          [&] { return estimatesJson(simulator, populations); });
 }
 
 }  // namespace

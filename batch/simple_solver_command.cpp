@@ -91,12 +91,7 @@ int run(const SimpleSolverOptions& options) {
     // Refusals and failures have gone to standard error as the platform's messages.
     if (result.end != simple::StartEnd::Completed) return 1;
 
-    if (options.common.format == "json") {
-        printText(QString::fromStdString(runJson(solver, result).dump(2)) + u'\n');
-    } else if (!platform->blocks().isEmpty()) {
-        printText(platform->blocks().last());
-    }
-    return platform->writesSucceeded() ? 0 : 1;
+    return printRunOutput(*platform, options.common, [&] { return runJson(solver, result); });
 }
 
 }  // namespace
