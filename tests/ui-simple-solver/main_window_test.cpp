@@ -2,8 +2,8 @@
 #include <QTest>
 #include <memory>
 
-#include "form1.h"
 #include "orven/number_text.h"
+#include "program.h"
 #include "scripted_platform.h"
 #include "window_driver.h"
 
@@ -14,6 +14,7 @@ using orven::simple::ui::Form1;
 using orven::testing::click;
 using orven::testing::isShown;
 using orven::testing::items;
+using orven::testing::Program;
 using orven::testing::resultsFileLines;
 using orven::testing::ScriptedPlatform;
 using orven::testing::textOf;
@@ -22,19 +23,6 @@ using orven::testing::typeInto;
 namespace {
 
 const QString kDefaultAnswer = QStringLiteral("ORVEN SIMPLE ");
-
-// The program as a user meets it: its main window shown, its platform scripted.
-struct Program {
-    ScriptedPlatform platform;
-    Form1 form{platform};
-
-    Program() {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form)) qFatal("the main window was not shown");
-    }
-    double S() const { return form.solver().state().S.back(); }
-    int runs() const { return form.solver().summary().runs(); }
-};
 
 QStringList numbersFrom1To(int last) {
     QStringList numbers;

@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "form1.h"
 #include "orven/number_text.h"
+#include "program.h"
 #include "scripted_platform.h"
 #include "window_driver.h"
 
@@ -15,6 +15,7 @@ using orven::simple::ui::Form3;
 using orven::testing::click;
 using orven::testing::control;
 using orven::testing::items;
+using orven::testing::Program;
 using orven::testing::resultsFileLines;
 using orven::testing::ScriptedPlatform;
 using orven::testing::textOf;
@@ -23,25 +24,6 @@ using orven::testing::typeInto;
 namespace {
 
 const QString kDefaultAnswer = QStringLiteral("ORVEN SIMPLE ");
-
-struct Program {
-    ScriptedPlatform platform;
-    Form1 form{platform};
-
-    Program() {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form)) qFatal("the main window was not shown");
-    }
-    void start() { click(form, QStringLiteral("Command2")); }
-    Form2& openExperimentWindow() {
-        click(form, QStringLiteral("Command1"));
-        return *form.experimentWindow();
-    }
-    Form3& openSummaryWindow() {
-        click(form, QStringLiteral("Command4"));
-        return *form.summaryWindow();
-    }
-};
 
 // Clicks an option of the experiment window on its round button, as a user would.
 void choose(const Form2& window, int option) {
