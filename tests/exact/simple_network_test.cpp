@@ -170,11 +170,3 @@ TEST(SimpleNetwork, CountsTheStatesWithAnEmptyQueue) {
         EXPECT_EQ(solution.stateCount, all - full);
     }
 }
-
-TEST(SimpleNetwork, QueueLengthsOutsideTheRangeHaveProbabilityZero) {
-    const auto solution = solveSimpleNetwork({2, 3}, constantRates({2, 3}, {1, 1}));
-    EXPECT_EQ(solution.P(1, 3), 0.0);
-    EXPECT_EQ(solution.P(1, -1), 0.0);
-    EXPECT_EQ(solution.P(3, 0), 0.0);
-    EXPECT_EQ(solution.P(0, 0), 0.0);
-}
