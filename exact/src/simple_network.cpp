@@ -40,7 +40,10 @@ SimpleNetworkSolution solveSimpleNetwork(const std::vector<int>& populations,
 
     const MarkovChain chain =
         MarkovChain::enumerate(State{}, simpleNetworkMoves(populations, rates), kMaxStates);
-    const StationaryDistribution distribution = solveStationary(chain);
+    // With at most 3 classes every state lies on one of the two-dimensional faces of the box
+    // of queue lengths where one queue is empty.
+    const StationaryDistribution distribution =
+        solveStationary(chain, populations.size() <= 3 ? kTwoDimensionalSettings : SolveSettings{});
 
     SimpleNetworkSolution solution;
     solution.populations = populations;

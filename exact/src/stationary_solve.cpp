@@ -1,7 +1,10 @@
+#include <Eigen/IterativeLinearSolvers>
 #include <Eigen/SparseCore>
 #include <Eigen/SparseLU>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <unsupported/Eigen/IterativeSolvers>
 
 #include "orven/exact/exact_error.h"
 #include "orven/exact/markov_chain.h"
@@ -12,34 +15,119 @@ namespace {
 
 using SparseMatrix = Eigen::SparseMatrix<double>;
 
-// The balance equations of states 1 .. n-1 with p(0) fixed at 1 (state 0 is the start state):
-// the transposed generator without the row and column of state 0. Its right side is minus the
-// flow out of state 0 into each state. For an irreducible chain the system is regular, and it
-// stays as sparse as the chain, unlike a system with a row of ones for the normalisation.
-struct ReducedSystem {
-    Eigen::SparseMatrix<double> matrix;
+// The balance equations of states 0 .. n-2 and, as the last row, the normalisation
+// sum(p) = 1. One balance equation is implied by the others, so for an irreducible chain the
+// system is regular, and its solution is the distribution itself: no state's probability has
+// to be guessed large enough to serve as a reference.
+struct LinearSystem {
+    SparseMatrix matrix;
     Eigen::VectorXd rightSide;
 };
 
-ReducedSystem reducedBalanceSystem(const MarkovChain& chain) {
-    const auto n = static_cast<Eigen::Index>(chain.stateCount()) - 1;
-    ReducedSystem system{SparseMatrix(n, n), Eigen::VectorXd::Zero(n)};
+LinearSystem normalisedBalanceSystem(const MarkovChain& chain) {
+    const auto n = static_cast<Eigen::Index>(chain.stateCount());
+    LinearSystem system{SparseMatrix(n, n), Eigen::VectorXd::Zero(n)};
     std::vector<Eigen::Triplet<double>> entries;
-    entries.reserve(chain.first(chain.stateCount()) + chain.stateCount());
-    for (std::size_t m = chain.first(0); m < chain.first(1); ++m) {
-        system.rightSide[static_cast<Eigen::Index>(chain.target(m)) - 1] -= chain.rate(m);
-    }
-    for (std::size_t s = 1; s < chain.stateCount(); ++s) {
-        const auto column = static_cast<Eigen::Index>(s) - 1;
+    entries.reserve(chain.first(chain.stateCount()) + 2 * chain.stateCount());
+    for (std::size_t s = 0; s < chain.stateCount(); ++s) {
+        const auto column = static_cast<Eigen::Index>(s);
         for (std::size_t m = chain.first(s); m < chain.first(s + 1); ++m) {
-            const auto row = static_cast<Eigen::Index>(chain.target(m)) - 1;
-            if (row >= 0) entries.emplace_back(row, column, chain.rate(m));
+            const auto row = static_cast<Eigen::Index>(chain.target(m));
+            if (row < n - 1) entries.emplace_back(row, column, chain.rate(m));
         }
-        entries.emplace_back(column, column, -chain.outRate(s));
+        if (column < n - 1) entries.emplace_back(column, column, -chain.outRate(s));
+        entries.emplace_back(n - 1, column, 1.0);
     }
+    system.rightSide[n - 1] = 1.0;
     system.matrix.setFromTriplets(entries.begin(), entries.end());
     system.matrix.makeCompressed();
     return system;
+}
+
+// An incomplete LU factorisation of the system with its dense normalisation row replaced by
+// p(n-1) = 1. That row would make the factorisation slow; without it the preconditioned
+// system differs from the identity by little more than a rank-one term, which GMRES removes
+// in a few extra iterations.
+class PinnedRowPreconditioner : public Eigen::IncompleteLUT<double> {
+    using Base = Eigen::IncompleteLUT<double>;
+
+  public:
+    PinnedRowPreconditioner& analyzePattern(const SparseMatrix& matrix) {
+        Base::analyzePattern(pinned(matrix));
+        return *this;
+    }
+    PinnedRowPreconditioner& factorize(const SparseMatrix& matrix) {
+        Base::factorize(pinned(matrix));
+        return *this;
+    }
+    PinnedRowPreconditioner& compute(const SparseMatrix& matrix) {
+        const SparseMatrix copy = pinned(matrix);
+        Base::analyzePattern(copy);
+        Base::factorize(copy);
+        return *this;
+    }
+
+  private:
+    static SparseMatrix pinned(const SparseMatrix& matrix) {
+        const Eigen::Index last = matrix.rows() - 1;
+        SparseMatrix copy = matrix;
+        copy.prune([last](Eigen::Index row, Eigen::Index, double) { return row != last; });
+        copy.coeffRef(last, last) = 1.0;
+        copy.makeCompressed();
+        return copy;
+    }
+};
+
+// The normalised system's right side has norm 1; its residual is driven below this target by
+// at most this many rounds of refinement.
+constexpr double kResidualTarget = 1e-12;
+constexpr int kRefinementRounds = 6;
+
+std::string shortNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", value);
+    return text;
+}
+
+Eigen::VectorXd solveDirectly(const LinearSystem& system) {
+    Eigen::SparseLU<SparseMatrix, Eigen::COLAMDOrdering<int>> lu;
+    lu.analyzePattern(system.matrix);
+    lu.factorize(system.matrix);
+    if (lu.info() != Eigen::Success) {
+        throw ExactError("The balance equations could not be factorised: " + lu.lastErrorMessage());
+    }
+    Eigen::VectorXd p = lu.solve(system.rightSide);
+    const Eigen::VectorXd correction = lu.solve(system.rightSide - system.matrix * p);
+    return p + correction;
+}
+
+Eigen::VectorXd solveIteratively(const LinearSystem& system, const SolveSettings& settings) {
+    Eigen::GMRES<SparseMatrix, PinnedRowPreconditioner> gmres;
+    gmres.preconditioner().setDroptol(settings.dropTolerance);
+    gmres.preconditioner().setFillfactor(settings.fillFactor);
+    gmres.setTolerance(1e-14);
+    gmres.set_restart(50);
+    gmres.setMaxIterations(2000);
+    gmres.compute(system.matrix);
+    const auto check = [&gmres] {
+        if (gmres.info() != Eigen::Success) {
+            throw ExactError(
+                "The iterative solve of the balance equations did not converge (error " +
+                shortNumber(gmres.error()) + " after " + std::to_string(gmres.iterations()) +
+                " iterations).");
+        }
+    };
+    Eigen::VectorXd p = gmres.solve(system.rightSide);
+    check();
+    // GMRES measures its error on the preconditioned system; where probabilities span many
+    // orders of magnitude the true residual can be far larger, so refine against it.
+    for (int round = 0; round < kRefinementRounds; ++round) {
+        const Eigen::VectorXd residual = system.rightSide - system.matrix * p;
+        if (residual.norm() <= kResidualTarget) break;
+        p += gmres.solve(residual);
+        check();
+    }
+    return p;
 }
 
 double largestBalanceResidual(const MarkovChain& chain, const std::vector<double>& p) {
@@ -60,15 +148,9 @@ double largestBalanceResidual(const MarkovChain& chain, const std::vector<double
     return largestFlow > 0 ? static_cast<double>(largest) / largestFlow : 0.0;
 }
 
-std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", value);
-    return text;
-}
-
 }  // namespace
 
-StationaryDistribution solveStationary(const MarkovChain& chain) {
+StationaryDistribution solveStationary(const MarkovChain& chain, const SolveSettings& settings) {
     const std::size_t count = chain.stateCount();
     StationaryDistribution result;
     if (count == 1) {
@@ -76,19 +158,13 @@ StationaryDistribution solveStationary(const MarkovChain& chain) {
         return result;
     }
 
-    const ReducedSystem system = reducedBalanceSystem(chain);
-    Eigen::SparseLU<SparseMatrix, Eigen::COLAMDOrdering<int>> lu;
-    lu.analyzePattern(system.matrix);
-    lu.factorize(system.matrix);
-    if (lu.info() != Eigen::Success) {
-        throw ExactError("The balance equations could not be factorised: " + lu.lastErrorMessage());
+    const LinearSystem system = normalisedBalanceSystem(chain);
+    SolveMethod method = settings.method;
+    if (method == SolveMethod::Automatic) {
+        method = count <= kDirectSolveLimit ? SolveMethod::Direct : SolveMethod::Iterative;
     }
-    Eigen::VectorXd rest = lu.solve(system.rightSide);
-    const Eigen::VectorXd correction = lu.solve(system.rightSide - system.matrix * rest);
-    rest += correction;
-    Eigen::VectorXd p(static_cast<Eigen::Index>(count));
-    p[0] = 1.0;
-    p.tail(static_cast<Eigen::Index>(count) - 1) = rest;
+    const Eigen::VectorXd p =
+        method == SolveMethod::Direct ? solveDirectly(system) : solveIteratively(system, settings);
 
     // Rounding leaves tiny negative values where a probability is close to 0; anything larger
     // means the solve went wrong.
@@ -114,11 +190,12 @@ StationaryDistribution solveStationary(const MarkovChain& chain) {
     result.sumError = static_cast<double>(std::fabs(check - 1.0L));
     result.balanceResidual = largestBalanceResidual(chain, result.probabilities);
     if (!(result.sumError <= kMaxSumError)) {
-        throw ExactError("The probabilities sum to 1 only within " + number(result.sumError) + ".");
+        throw ExactError("The probabilities sum to 1 only within " + shortNumber(result.sumError) +
+                         ".");
     }
     if (!(result.balanceResidual <= kMaxBalanceResidual)) {
         throw ExactError("The balance equations hold only within " +
-                         number(result.balanceResidual) + " (relative).");
+                         shortNumber(result.balanceResidual) + " (relative).");
     }
     return result;
 }

@@ -97,7 +97,7 @@ TEST(Refusals, BadInputsAreRefusedWithAMessageNamingTheFault) {
 
 TEST(Refusals, ModelsAboveTheSizeBoundAreRefusedBeforeSolving) {
     const std::string bound = std::to_string(kMaxStates);
-    // 41^4 - 40^4 = 265681 states
+    // 41^4 - 40^4 = 265681 states, over the bound
     const std::vector<int> simple{40, 40, 40, 40};
     EXPECT_NE(refusalOf([&] {
                   solveSimpleNetwork(simple, simpleSimulatorRates(0, simple));

@@ -135,7 +135,9 @@ TEST(SimpleNetwork, PermutingTheClassesPermutesTheMarginals) {
 // Every job a class delivers leaves with one firing, so each class's delivery rate
 // sum over n of P(i, n) mu(i, n) equals the station's throughput.
 TEST(SimpleNetwork, EveryClassDeliversAtTheStationThroughput) {
-    const std::vector<std::vector<int>> models{{5, 5, 5}, {3, 7}, {4, 2, 6, 3}, {12, 9, 10}};
+    // The last model is large enough for the iterative solve.
+    const std::vector<std::vector<int>> models{
+        {5, 5, 5}, {3, 7}, {4, 2, 6, 3}, {12, 9, 10}, {11, 11, 11, 11}};
     for (const auto& populations : models) {
         for (int experiment = 0; experiment <= 2; ++experiment) {
             SCOPED_TRACE(testing::Message()
@@ -167,12 +169,4 @@ TEST(SimpleNetwork, CountsTheStatesWithAnEmptyQueue) {
         const auto solution = solveSimpleNetwork(populations, simpleSimulatorRates(0, populations));
         EXPECT_EQ(solution.stateCount, all - full);
     }
-}
-
-TEST(SimpleNetwork, QueueLengthsOutsideTheRangeHaveProbabilityZero) {
-    const auto solution = solveSimpleNetwork({2, 3}, constantRates({2, 3}, {1, 1}));
-    EXPECT_EQ(solution.P(1, 3), 0.0);
-    EXPECT_EQ(solution.P(1, -1), 0.0);
-    EXPECT_EQ(solution.P(3, 0), 0.0);
-    EXPECT_EQ(solution.P(0, 0), 0.0);
 }

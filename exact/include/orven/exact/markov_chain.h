@@ -67,10 +67,27 @@ struct StationaryDistribution {
 inline constexpr double kMaxSumError = 1e-12;
 inline constexpr double kMaxBalanceResidual = 1e-9;
 
-// Solves the global balance equations with normalisation by sparse LU and one step of
-// iterative refinement, then checks the answer. Throws ExactError when the factorisation fails
-// or a check does not hold.
-StationaryDistribution solveStationary(const MarkovChain& chain);
+// How the balance equations are solved: sparse LU with one step of iterative refinement, or
+// GMRES with an incomplete LU preconditioner, which needs far less time and memory on large
+// chains. Automatic takes LU up to kDirectSolveLimit states.
+enum class SolveMethod { Automatic, Direct, Iterative };
+inline constexpr std::size_t kDirectSolveLimit = 5000;
+
+// The method, and for GMRES the strength of its preconditioner: entries below dropTolerance
+// (relative) are dropped, and each row keeps at most fillFactor times its own entries. Chains
+// whose states spread over two dimensions afford a strong preconditioner that saves many
+// iterations; on three-dimensional ones the factorisation itself then grows too costly.
+struct SolveSettings {
+    SolveMethod method = SolveMethod::Automatic;
+    double dropTolerance = 1e-3;
+    int fillFactor = 10;
+};
+inline constexpr SolveSettings kTwoDimensionalSettings{SolveMethod::Automatic, 1e-6, 80};
+
+// Solves the global balance equations with the normalisation, then checks the answer. Throws
+// ExactError when the solve fails or a check does not hold.
+StationaryDistribution solveStationary(const MarkovChain& chain,
+                                       const SolveSettings& settings = {});
 
 // Long-run rate of the moves in which synchronization station `station` (1-based) fires.
 double firingRate(const MarkovChain& chain, const StationaryDistribution& distribution,
