@@ -7,40 +7,20 @@
 
 #include "orven/exact/experiment_rates.h"
 #include "orven/exact/simple_network.h"
-#include "orven/simple_sim/estimates.h"
 #include "orven/simple_sim/experiments.h"
-#include "run_helpers.h"
-#include "scripted_platform.h"
+#include "sampling.h"
 
 namespace orven::simple_sim {
 namespace {
 
-using orven::testing::ScriptedPlatform;
-using testing::RecordingControl;
+using testing::simulateEstimates;
+using testing::spreadOf;
 
 constexpr std::array<int, kSources> kDefaultPopulations = {5, 5, 5};
 constexpr float kLongRun = 1.0e6f;
 constexpr float kShortRun = 1.0e5f;
 constexpr int kReplications = 8;
 constexpr double kStandardErrors = 4.0;
-
-// Every estimate of one run: P(1..3, 0..Nmax), then X.
-std::vector<double> simulate(int experiment, float length, std::uint64_t seed) {
-    RunSetup setup;
-    for (int i = 1; i <= kSources; ++i) setup.N[i] = kDefaultPopulations[i - 1];
-    setup.mu = experimentRates(experiment, kDefaultPopulations);
-    setup.Nmax = setup.mu.nmax();
-    ScriptedPlatform platform(seed);
-    RecordingControl control(length);
-    RunState run;
-    montecarlo(setup, run, platform, control);
-    const Estimates estimates = estimate(run);
-    std::vector<double> values;
-    for (int i = 1; i <= kSources; ++i)
-        for (const Fixed4 p : estimates.P.row(i)) values.push_back(p.toDouble());
-    values.push_back(estimates.X.toDouble());
-    return values;
-}
 
 // The same quantities from the exact solution of the simulator's own rate table.
 std::vector<double> exactValues(int experiment) {
@@ -63,19 +43,11 @@ std::vector<double> exactValues(int experiment) {
 // the spread of a short run, and the error falls with the square root of the run length.
 std::vector<double> longRunErrors(int experiment) {
     std::vector<std::vector<double>> runs;
-    for (int r = 0; r < kReplications; ++r)
-        runs.push_back(simulate(experiment, kShortRun, 500 + static_cast<std::uint64_t>(r)));
-    const double shrink = std::sqrt(static_cast<double>(kLongRun / kShortRun));
-    std::vector<double> errors(runs[0].size());
-    for (std::size_t k = 0; k < errors.size(); ++k) {
-        double mean = 0.0;
-        for (const auto& run : runs) mean += run[k] / kReplications;
-        double squares = 0.0;
-        for (const auto& run : runs) squares += (run[k] - mean) * (run[k] - mean);
-        // The four-decimal rounding of the estimates sets a floor under the error.
-        errors[k] = std::max(std::sqrt(squares / (kReplications - 1)) / shrink, 1e-4);
+    for (int r = 0; r < kReplications; ++r) {
+        runs.push_back(simulateEstimates(kDefaultPopulations, experiment, kShortRun,
+                                         500 + static_cast<std::uint64_t>(r)));
     }
-    return errors;
+    return spreadOf(runs, std::sqrt(static_cast<double>(kLongRun / kShortRun)));
 }
 
 class LongRunTest : public ::testing::TestWithParam<int> {};
@@ -84,7 +56,8 @@ TEST_P(LongRunTest, EveryEstimateLiesWithinItsStatisticalErrorOfTheExactValue) {
     const int experiment = GetParam();
     const std::vector<double> exact = exactValues(experiment);
     const std::vector<double> errors = longRunErrors(experiment);
-    const std::vector<double> estimates = simulate(experiment, kLongRun, 1);
+    const std::vector<double> estimates =
+        simulateEstimates(kDefaultPopulations, experiment, kLongRun, 1);
     ASSERT_EQ(estimates.size(), exact.size());
     for (std::size_t k = 0; k < exact.size(); ++k) {
         EXPECT_LT(errors[k], 0.005) << "estimate " << k << " is too noisy to test";

@@ -12,55 +12,27 @@
 #include <cmath>
 #include <numeric>
 
-#include "orven/simple_sim/estimates.h"
-#include "orven/simple_sim/experiments.h"
 #include "run_helpers.h"
-#include "scripted_platform.h"
+#include "sampling.h"
 
 namespace orven::simple_sim {
 namespace {
 
-using orven::testing::ScriptedPlatform;
-using testing::RecordingControl;
+using testing::simulateEstimates;
+using testing::spreadOf;
 
 constexpr float kDefaultLength = 100000.0f;
 constexpr int kReplications = 8;
 constexpr double kStandardErrors = 4.0;
 
-// Every estimate of a run as one vector: P(1..3, 0..Nmax), then X.
-std::vector<double> simulate(std::array<int, kSources> populations, int experiment,
-                             std::uint64_t seed) {
-    RunSetup setup;
-    for (int i = 1; i <= kSources; ++i) setup.N[i] = populations[i - 1];
-    setup.mu = experimentRates(experiment, populations);
-    setup.Nmax = setup.mu.nmax();
-    ScriptedPlatform platform(seed);
-    RecordingControl control(kDefaultLength);
-    RunState run;
-    montecarlo(setup, run, platform, control);
-    const Estimates estimates = estimate(run);
-    std::vector<double> values;
-    for (int i = 1; i <= kSources; ++i)
-        for (const Fixed4 p : estimates.P.row(i)) values.push_back(p.toDouble());
-    values.push_back(estimates.X.toDouble());
-    return values;
-}
-
 // The standard error of one run's estimates, from independent replications.
 std::vector<double> standardErrors(std::array<int, kSources> populations, int experiment) {
     std::vector<std::vector<double>> runs;
-    for (int r = 0; r < kReplications; ++r)
-        runs.push_back(simulate(populations, experiment, 1000 + static_cast<std::uint64_t>(r)));
-    std::vector<double> errors(runs[0].size());
-    for (std::size_t k = 0; k < errors.size(); ++k) {
-        double mean = 0.0;
-        for (const auto& run : runs) mean += run[k] / kReplications;
-        double squares = 0.0;
-        for (const auto& run : runs) squares += (run[k] - mean) * (run[k] - mean);
-        // The four-decimal rounding sets a floor under the error.
-        errors[k] = std::max(std::sqrt(squares / (kReplications - 1)), 1e-4);
+    for (int r = 0; r < kReplications; ++r) {
+        runs.push_back(simulateEstimates(populations, experiment, kDefaultLength,
+                                         1000 + static_cast<std::uint64_t>(r)));
     }
-    return errors;
+    return spreadOf(runs);
 }
 
 struct ExactCase {
@@ -86,7 +58,8 @@ TEST_P(AgainstExactTest, EveryEstimateLiesWithinAFewStandardErrors) {
     exact.push_back(c.throughput);
 
     const std::vector<double> errors = standardErrors({1, 1, 1}, c.experiment);
-    const std::vector<double> estimates = simulate({1, 1, 1}, c.experiment, 1);
+    const std::vector<double> estimates =
+        simulateEstimates({1, 1, 1}, c.experiment, kDefaultLength, 1);
     ASSERT_EQ(estimates.size(), exact.size());
     for (std::size_t k = 0; k < exact.size(); ++k) {
         EXPECT_LT(errors[k], 0.01) << "estimate " << k << " is far too noisy to test";
@@ -103,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SymmetryTest, EqualClassesGiveEqualColumnsWithinTheRandomError) {
     const std::vector<double> errors = standardErrors({5, 5, 5}, 0);
-    const std::vector<double> estimates = simulate({5, 5, 5}, 0, 1);
+    const std::vector<double> estimates = simulateEstimates({5, 5, 5}, 0, kDefaultLength, 1);
     constexpr int columns = 6;
     for (int j = 0; j < columns; ++j) {
         for (int i = 1; i < kSources; ++i) {

@@ -1,0 +1,44 @@
+#include "sampling.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "orven/simple_sim/estimates.h"
+#include "orven/simple_sim/experiments.h"
+#include "run_helpers.h"
+#include "scripted_platform.h"
+
+namespace orven::simple_sim::testing {
+
+std::vector<double> simulateEstimates(const std::array<int, kSources>& populations, int experiment,
+                                      float length, std::uint64_t seed) {
+    RunSetup setup;
+    for (int i = 1; i <= kSources; ++i) setup.N[i] = populations[static_cast<std::size_t>(i - 1)];
+    setup.mu = experimentRates(experiment, populations);
+    setup.Nmax = setup.mu.nmax();
+    orven::testing::ScriptedPlatform platform(seed);
+    RecordingControl control(length);
+    RunState run;
+    montecarlo(setup, run, platform, control);
+    const Estimates estimates = estimate(run);
+    std::vector<double> values;
+    for (int i = 1; i <= kSources; ++i)
+        for (const Fixed4 p : estimates.P.row(i)) values.push_back(p.toDouble());
+    values.push_back(estimates.X.toDouble());
+    return values;
+}
+
+std::vector<double> spreadOf(const std::vector<std::vector<double>>& runs, double shrink) {
+    const auto count = static_cast<double>(runs.size());
+    std::vector<double> spread(runs.front().size());
+    for (std::size_t k = 0; k < spread.size(); ++k) {
+        double mean = 0.0;
+        for (const auto& run : runs) mean += run[k] / count;
+        double squares = 0.0;
+        for (const auto& run : runs) squares += (run[k] - mean) * (run[k] - mean);
+        spread[k] = std::max(std::sqrt(squares / (count - 1)) / shrink, 1e-4);
+    }
+    return spread;
+}
+
+}  // namespace orven::simple_sim::testing
