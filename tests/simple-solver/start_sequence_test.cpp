@@ -100,19 +100,6 @@ TEST(StartSequence, DefaultsRunExperimentZeroInTheWindowsOrder) {
     for (int c = 0; c < 9; ++c) EXPECT_EQ(summary.cell(1, c), row[static_cast<std::size_t>(c)]);
 }
 
-TEST(StartSequence, StartingTwiceAppendsTwoBlocksAndRecordsTwoRows) {
-    SimpleSolver solver;
-    ScriptedPlatform platform;
-    Recorder recorder;
-    solver.start(platform, recorder.hooks());
-    recorder.steps.clear();
-    const auto second = solver.start(platform, recorder.hooks());
-    EXPECT_EQ(recorder.steps.front(), "accepted");  // the lists are emptied again
-    EXPECT_EQ(second.end, StartEnd::Completed);
-    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 56);
-    EXPECT_EQ(solver.summary().runs(), 2);
-}
-
 TEST(StartSequence, TheExperimentDecidesRatesFileNumberAndSummaryNumber) {
     struct Case {
         int code;
@@ -143,17 +130,6 @@ TEST(StartSequence, TheExperimentDecidesRatesFileNumberAndSummaryNumber) {
         EXPECT_EQ(solver.summary().cell(1, 6), c.mu2);
         EXPECT_EQ(solver.summary().cell(1, 7), c.mu3);
     }
-}
-
-TEST(StartSequence, RunsAfterTheFifteenthAreWrittenButNotRecorded) {
-    SimpleSolver solver;
-    ScriptedPlatform platform;
-    for (int run = 1; run <= 15; ++run) EXPECT_TRUE(solver.start(platform).recorded);
-    const auto sixteenth = solver.start(platform);
-    EXPECT_EQ(sixteenth.end, StartEnd::Completed);
-    EXPECT_FALSE(sixteenth.recorded);
-    EXPECT_EQ(solver.summary().runs(), 15);
-    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 16 * 28);
 }
 
 TEST(StartSequence, InputOutOfRangeIsRefusedWithItsMessageAndNothingElse) {
