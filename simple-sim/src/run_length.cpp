@@ -22,7 +22,8 @@ std::optional<double> readNumber(const QString& text) {
 
 RunLengthAnswer readRunLength(const QString& answer) {
     const std::optional<double> value = readNumber(answer.trimmed());
-    if (!value || std::isnan(*value)) return {RunLengthAnswer::Kind::NotANumber};
+    // "inf" and "nan" read as numbers to the locale, but are no run length a user can mean.
+    if (!value || !std::isfinite(*value)) return {RunLengthAnswer::Kind::NotANumber};
     if (!(*value > 0.0) || *value > static_cast<double>(std::numeric_limits<float>::max()))
         return {RunLengthAnswer::Kind::OutOfRange};
     const auto single = static_cast<float>(*value);

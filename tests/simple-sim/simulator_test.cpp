@@ -48,6 +48,8 @@ TEST(SetTimeTest, AcceptsOnlyPositiveNumbers) {
         {"-1", SetTime::Refused, 100000.0f, true},
         {"0", SetTime::Refused, 100000.0f, true},
         {"1e60", SetTime::Refused, 100000.0f, true},
+        {"inf", SetTime::Unchanged, 100000.0f, false},
+        {"-inf", SetTime::Unchanged, 100000.0f, false},
         {" 2.5 ", SetTime::Changed, 2.5f, false},
     };
     for (const auto& c : cases) {
