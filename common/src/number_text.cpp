@@ -1,6 +1,7 @@
 #include "orven/number_text.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -13,7 +14,9 @@ namespace orven {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The longest prefix of `text`, after leading blanks, that forms a decimal number, as ASCII.
 std::string numberPrefix(QStringView text) {
@@ -59,6 +62,31 @@ std::string numberPrefix(QStringView text) {
         if (exponentDigits) out += exponent;
     }
     return out;
+}
+
+// The power of ten of the leading nonzero digit of a number prefix that has one: negative for a
+// magnitude below 1. "0.00012" gives -4, "1200e-10" gives -7. A number beyond the range of a
+// double underflows when this is negative and overflows otherwise, whether its size comes from
+// its digits or from its exponent.
+long long decimalOrder(const std::string& prefix) {
+    const auto e = prefix.find('e');
+    const std::string mantissa = prefix.substr(0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto lead = mantissa.find_first_of("123456789");
+    long long order = lead < point ? static_cast<long long>(point - lead) - 1
+                                   : -static_cast<long long>(lead - point);
+    if (e != std::string::npos) {
+        // Held far beyond any order a double reaches, so that a long exponent cannot overflow.
+        constexpr long long bound = 1'000'000;
+        long long exponent = 0;
+        std::size_t k = e + 1;
+        const bool negative = k < prefix.size() && prefix[k] == '-';
+        if (k < prefix.size() && (prefix[k] == '-' || prefix[k] == '+')) ++k;
+        for (; k < prefix.size(); ++k)
+            exponent = std::min(bound, exponent * 10 + (prefix[k] - '0'));
+        order += negative ? -exponent : exponent;
+    }
+    return order;
 }
 
 struct Decimal {
@@ -119,16 +147,16 @@ double numberFromText(QStringView text) {
     double value = 0;
     const auto [end, error] = std::from_chars(prefix.data(), prefix.data() + prefix.size(), value);
     if (error == std::errc::result_out_of_range) {
-        const auto e = prefix.find('e');
-        const bool tiny = e != std::string::npos && prefix.compare(e, 2, "e-") == 0;
-        if (tiny) return 0;
+        if (decimalOrder(prefix) < 0) return 0;
         const double largest = std::numeric_limits<double>::max();
         return prefix.front() == '-' ? -largest : largest;
     }
     return error == std::errc() ? value : 0;
 }
 
-QString messageForm(double value) { return messageFormWith(value, 15, 15); }
+QString messageForm(double value) {
+    return messageFormWith(value, 15, 15);
+}
 
 QString messageFormSingle(float value) {
     return messageFormWith(static_cast<double>(value), 7, 7);
@@ -151,10 +179,16 @@ QString displayFormSingle(float value, const QLocale& locale) {
     return displayFromMessage(messageFormSingle(value), locale);
 }
 
-QString displayForm(double value) { return displayForm(value, QLocale::system()); }
+QString displayForm(double value) {
+    return displayForm(value, QLocale::system());
+}
 
-QString displayFormSingle(float value) { return displayFormSingle(value, QLocale::system()); }
+QString displayFormSingle(float value) {
+    return displayFormSingle(value, QLocale::system());
+}
 
-double truncateTo(double value, double scale) { return std::floor(value * scale) / scale; }
+double truncateTo(double value, double scale) {
+    return std::floor(value * scale) / scale;
+}
 
 }  // namespace orven

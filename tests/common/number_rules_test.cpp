@@ -14,11 +14,10 @@ TEST(NumberFromText, TakesTheLongestLeadingNumberWhateverFollows) {
         double expected;
     };
     const Case cases[] = {
-        {u"5", 5},         {u"", 0},           {u"7abc", 7},       {u"  -2.5e1x", -25},
-        {u"1.2.3", 1.2},   {u".5", 0.5},       {u"abc", 0},        {u"-.5", -0.5},
-        {u"+3", 3},        {u"2.5", 2.5},      {u"1e", 1},         {u"1e+", 1},
-        {u"3E2", 300},     {u"1,5", 1},        {u".", 0},          {u"-", 0},
-        {u"\t 12 ", 12},   {u"5e-1", 0.5},     {u"0x10", 0},       {u"1 000", 1},
+        {u"5", 5},    {u"", 0},        {u"7abc", 7},   {u"  -2.5e1x", -25}, {u"1.2.3", 1.2},
+        {u".5", 0.5}, {u"abc", 0},     {u"-.5", -0.5}, {u"+3", 3},          {u"2.5", 2.5},
+        {u"1e", 1},   {u"1e+", 1},     {u"3E2", 300},  {u"1,5", 1},         {u".", 0},
+        {u"-", 0},    {u"\t 12 ", 12}, {u"5e-1", 0.5}, {u"0x10", 0},        {u"1 000", 1},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(numberFromText(QString::fromUtf16(c.text)), c.expected)
@@ -30,6 +29,15 @@ TEST(NumberFromText, NeverYieldsInfinity) {
     EXPECT_EQ(numberFromText(u"1e400"), std::numeric_limits<double>::max());
     EXPECT_EQ(numberFromText(u"-1e400"), -std::numeric_limits<double>::max());
     EXPECT_EQ(numberFromText(u"1e-400"), 0);
+    // Beyond the range by its digits or against its exponent's sign: the size decides.
+    const QString tinyDigits = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
+    EXPECT_EQ(numberFromText(tinyDigits), 0);
+    EXPECT_EQ(numberFromText(QStringLiteral("-") + tinyDigits), 0);
+    const QString hugeDigits = QStringLiteral("1") + QString(400, u'0');
+    EXPECT_EQ(numberFromText(hugeDigits + QStringLiteral("e-50")),
+              std::numeric_limits<double>::max());
+    EXPECT_EQ(numberFromText(QStringLiteral("0.001e99999999999999999999")),
+              std::numeric_limits<double>::max());
 }
 
 TEST(MessageForm, DoublesFollowTheBlankSignNoLeadingZeroRules) {
