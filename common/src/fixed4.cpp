@@ -7,7 +7,9 @@
 
 namespace orven {
 
-double roundTo4(double value) { return std::nearbyint(value * 10000.0) / 10000.0; }
+double roundTo4(double value) {
+    return std::nearbyint(value * 10000.0) / 10000.0;
+}
 
 Fixed4 Fixed4::fromDouble(double value) {
     // Far beyond any run length; keeps the conversion defined for any input.
@@ -39,6 +41,8 @@ QString displayForm(Fixed4 value, const QLocale& locale) {
     return displayFromMessage(messageForm(value), locale);
 }
 
-QString displayForm(Fixed4 value) { return displayForm(value, QLocale::system()); }
+QString displayForm(Fixed4 value) {
+    return displayForm(value, QLocale::system());
+}
 
 }  // namespace orven

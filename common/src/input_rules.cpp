@@ -13,6 +13,8 @@ QString populationRangeMessage(const QString& fieldHeading) {
            QStringLiteral(" πρέπει να είναι ακέραιος από 1 έως 32767.");
 }
 
-QString errorTitle() { return QStringLiteral("Σφάλμα"); }
+QString errorTitle() {
+    return QStringLiteral("Σφάλμα");
+}
 
 }  // namespace orven

@@ -27,7 +27,9 @@ struct ItemFormatter {
 
 }  // namespace
 
-QString formatItem(const ResultsItem& item) { return std::visit(ItemFormatter{}, item); }
+QString formatItem(const ResultsItem& item) {
+    return std::visit(ItemFormatter{}, item);
+}
 
 void ResultsBlock::addLine(std::vector<ResultsItem> items) {
     QStringList formatted;

@@ -13,9 +13,7 @@ constexpr std::uint64_t kFixedClock = 20260131140509ULL;
 }  // namespace
 
 ScriptedPlatform::ScriptedPlatform(std::uint64_t seed)
-    : random_(seed),
-      folder_(temporary_.path()),
-      now_(QDate(2026, 1, 31), QTime(14, 5, 9)) {}
+    : random_(seed), folder_(temporary_.path()), now_(QDate(2026, 1, 31), QTime(14, 5, 9)) {}
 
 QByteArray ScriptedPlatform::resultsFile(const QString& answer) const {
     QFile file(resultsFilePath(folder_, answer));
@@ -64,6 +62,8 @@ AppendOutcome ScriptedPlatform::appendFile(const QString& path, const QByteArray
     return appendToFile(path, bytes);
 }
 
-void ScriptedPlatform::printWindow(QObject& window) { printed_.append(window.objectName()); }
+void ScriptedPlatform::printWindow(QObject& window) {
+    printed_.append(window.objectName());
+}
 
 }  // namespace orven::testing

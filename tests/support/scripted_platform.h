@@ -15,7 +15,7 @@ namespace orven::testing {
 // A platform for tests: prompts are answered from a queue, messages and printed windows are
 // recorded, the generator has a fixed seed and the clock stands still, so every run repeats.
 class ScriptedPlatform final : public Platform {
-public:
+  public:
     struct Message {
         QString text;
         MessageIcon icon;
@@ -73,7 +73,7 @@ public:
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
     void printWindow(QObject& window) override;
 
-private:
+  private:
     RandomSource random_;
     std::deque<QString> answers_;
     std::deque<float> uniforms_;

@@ -24,7 +24,9 @@ std::uint64_t clockNanoseconds() {
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-QWidget* activeParent() { return QApplication::activeWindow(); }
+QWidget* activeParent() {
+    return QApplication::activeWindow();
+}
 
 }  // namespace
 
@@ -41,20 +43,27 @@ void QtPlatform::showMessage(const QString& text, MessageIcon icon, const QStrin
 QString QtPlatform::askText(const QString& text, const QString& title,
                             const QString& defaultAnswer) {
     bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(activeParent(),
-                              title.isEmpty() ? QApplication::applicationName() : title, text,
-                              QLineEdit::Normal, defaultAnswer, &accepted);
+    const QString answer = QInputDialog::getText(
+        activeParent(), title.isEmpty() ? QApplication::applicationName() : title, text,
+        QLineEdit::Normal, defaultAnswer, &accepted);
     return accepted ? answer : QString();
 }
 
-void QtPlatform::reseedRandom() { random_.reseed(clockNanoseconds()); }
+void QtPlatform::reseedRandom() {
+    random_.reseed(clockNanoseconds());
+}
 
-float QtPlatform::uniformRandom() { return random_.uniform(); }
+float QtPlatform::uniformRandom() {
+    return random_.uniform();
+}
 
-QDateTime QtPlatform::currentDateTime() { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::currentDateTime() {
+    return QDateTime::currentDateTime();
+}
 
-void QtPlatform::processEvents() { QApplication::processEvents(); }
+void QtPlatform::processEvents() {
+    QApplication::processEvents();
+}
 
 QString QtPlatform::resultsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -74,8 +83,7 @@ void QtPlatform::printWindow(QObject& window) {
         // No printer on this machine: print into a PDF file that the user names.
         const QString file = QFileDialog::getSaveFileName(
             widget, QStringLiteral("Εκτύπωση σε αρχείο PDF"),
-            resultsFolder() + QStringLiteral("/") + widget->windowTitle() +
-                QStringLiteral(".pdf"),
+            resultsFolder() + QStringLiteral("/") + widget->windowTitle() + QStringLiteral(".pdf"),
             QStringLiteral("PDF (*.pdf)"));
         if (file.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -8,7 +8,7 @@ namespace orven {
 // The platform services on Qt Widgets: message boxes, input prompts, the documents folder and
 // the default printer.
 class QtPlatform final : public Platform {
-public:
+  public:
     QtPlatform();
 
     void showMessage(const QString& text, MessageIcon icon, const QString& title) override;
@@ -22,7 +22,7 @@ public:
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
     void printWindow(QObject& window) override;
 
-private:
+  private:
     RandomSource random_;
 };
 

@@ -14,7 +14,7 @@ double roundTo4(double value);
 // An exact multiple of 0.0001, held as a signed count of ten-thousandths. Every value stored in
 // it or added to it is first taken to the nearest 0.0001.
 class Fixed4 {
-public:
+  public:
     constexpr Fixed4() = default;
     static Fixed4 fromDouble(double value);
     static constexpr Fixed4 fromCount(std::int64_t count) { return Fixed4(count); }
@@ -30,7 +30,7 @@ public:
     friend Fixed4 operator+(Fixed4 a, Fixed4 b) { return a += b; }
     friend constexpr auto operator<=>(Fixed4, Fixed4) = default;
 
-private:
+  private:
     constexpr explicit Fixed4(std::int64_t count) : count_(count) {}
     std::int64_t count_ = 0;
 };

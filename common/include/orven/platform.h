@@ -15,7 +15,7 @@ enum class MessageIcon { None, Warning };
 // What the computations take from their platform. The windows provide it with Qt; tests and
 // the command-line program provide their own, so that a whole run sequence can be scripted.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message with one OK button. An empty title means the program's own name.

@@ -8,7 +8,7 @@ namespace orven {
 // The programs' one uniform generator. A draw is the next 24 bits times 2^-24: a
 // single-precision value in [0, 1) that can be exactly 0.
 class RandomSource {
-public:
+  public:
     explicit RandomSource(std::uint64_t seed) : engine_(seed) {}
 
     // Mixes a clock reading into the current state, so that reseeds in quick succession, even
@@ -16,7 +16,7 @@ public:
     void reseed(std::uint64_t clockNanoseconds);
     float uniform();
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

@@ -21,7 +21,7 @@ using ResultsItem = std::variant<QString, double, Single, Fixed4, QDateTime>;
 // The lines of one run's record, built in memory so that the file receives the whole block in
 // one write or not at all.
 class ResultsBlock {
-public:
+  public:
     // A line of items separated by commas; no items gives an empty line.
     void addLine(std::vector<ResultsItem> items = {});
 
@@ -31,7 +31,7 @@ public:
     // The same in the Greek single-byte code page (Windows-1253), as the file receives it.
     QByteArray encoded() const;
 
-private:
+  private:
     QStringList lines_;
 };
 
