@@ -13,26 +13,14 @@
 
 #include "form2.h"
 #include "model_picture.h"
+#include "named_control.h"
 
 namespace orven::simple_sim {
 
 namespace {
 
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QLineEdit* makeBox(const QString& name, const QString& text, QWidget* parent) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
+    auto* box = ui::namedControl<QLineEdit>(name, text, parent);
     box->setMaximumWidth(80);
     return box;
 }
@@ -49,7 +37,8 @@ Form1::Form1(Platform& platform, QWidget* parent)
     for (int i = 1; i <= kSources; ++i) {
         const QString index = QString::number(i);
         populations->addWidget(
-            makeLabel(QStringLiteral("Label") + index, populationHeading(i), this), i - 1, 0);
+            ui::namedControl<QLabel>(QStringLiteral("Label") + index, populationHeading(i), this),
+            i - 1, 0);
         QLineEdit* box = makeBox(QStringLiteral("Text") + index, QStringLiteral("5"), this);
         populationBoxes_[static_cast<std::size_t>(i - 1)] = box;
         populations->addWidget(box, i - 1, 1);
@@ -80,18 +69,23 @@ Form1::Form1(Platform& platform, QWidget* parent)
 
     // Run length and progress at the bottom left.
     Text5_ = makeBox(QStringLiteral("Text5"), simulator_.runtimeText(), this);
-    Label6_ = makeLabel(QStringLiteral("Label6"), QString(), this);
+    Label6_ = ui::namedControl<QLabel>(QStringLiteral("Label6"), QString(), this);
     auto* runLength = new QGridLayout;
-    runLength->addWidget(makeLabel(QStringLiteral("Label5"), QStringLiteral("ΧΡΟΝΟΣ ΠΕΙΡ."), this),
-                         0, 0);
+    runLength->addWidget(
+        ui::namedControl<QLabel>(QStringLiteral("Label5"), QStringLiteral("ΧΡΟΝΟΣ ΠΕΙΡ."), this), 0,
+        0);
     runLength->addWidget(Text5_, 0, 1);
     runLength->addWidget(Label6_, 1, 0, 1, 2);
 
     // The buttons in a two-by-two block at the bottom right.
-    Command1_ = makeButton(QStringLiteral("Command1"), QStringLiteral("Start"), this);
-    auto* results = makeButton(QStringLiteral("Command3"), QStringLiteral("Results"), this);
-    auto* setTimeButton = makeButton(QStringLiteral("Command4"), QStringLiteral("Set time"), this);
-    auto* exit = makeButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1_ =
+        ui::namedControl<QPushButton>(QStringLiteral("Command1"), QStringLiteral("Start"), this);
+    auto* results =
+        ui::namedControl<QPushButton>(QStringLiteral("Command3"), QStringLiteral("Results"), this);
+    auto* setTimeButton =
+        ui::namedControl<QPushButton>(QStringLiteral("Command4"), QStringLiteral("Set time"), this);
+    auto* exit =
+        ui::namedControl<QPushButton>(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     auto* buttons = new QGridLayout;
     buttons->addWidget(Command1_, 0, 0);
     buttons->addWidget(results, 0, 1);

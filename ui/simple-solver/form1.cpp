@@ -13,29 +13,14 @@
 
 #include "form2.h"
 #include "form3.h"
+#include "named_control.h"
 #include "orven/platform.h"
 
 namespace orven::simple::ui {
 
 namespace {
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-QLineEdit* field(QWidget* parent, const QString& name, const QString& text) {
-    auto* f = new QLineEdit(text, parent);
-    f->setObjectName(name);
-    return f;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
+using orven::ui::namedControl;
 
 // The classes whose list boxes the window shows for an R: 2, 3 or 4; any other R keeps the
 // lists as they are until "start" refuses it.
@@ -69,26 +54,32 @@ Form1::~Form1() {
 // R, the population fields, the experiment name and the buttons, in a column on the left.
 QLayout* Form1::inputColumn() {
     auto* inputs = new QGridLayout;
-    inputs->addWidget(label(this, QStringLiteral("Label1"), QStringLiteral("Αριθμός τάξων R")), 0,
-                      0);
-    text1_ = field(this, QStringLiteral("Text1"), solver_.rText());
+    inputs->addWidget(
+        namedControl<QLabel>(QStringLiteral("Label1"), QStringLiteral("Αριθμός τάξων R"), this), 0,
+        0);
+    text1_ = namedControl<QLineEdit>(QStringLiteral("Text1"), solver_.rText(), this);
     inputs->addWidget(text1_, 0, 1);
     for (int k = 0; k < kPopulationFields; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        label2_[at] =
-            label(this, QStringLiteral("Label2_%1").arg(k), QStringLiteral("N%1").arg(k + 1));
-        text2_[at] = field(this, QStringLiteral("Text2_%1").arg(k), solver_.populationText(k));
+        label2_[at] = namedControl<QLabel>(QStringLiteral("Label2_%1").arg(k),
+                                           QStringLiteral("N%1").arg(k + 1), this);
+        text2_[at] = namedControl<QLineEdit>(QStringLiteral("Text2_%1").arg(k),
+                                             solver_.populationText(k), this);
         label2_[at]->hide();
         text2_[at]->hide();
         inputs->addWidget(label2_[at], k + 1, 0);
         inputs->addWidget(text2_[at], k + 1, 1);
     }
-    text3_ = field(this, QStringLiteral("Text3"), QString());
+    text3_ = namedControl<QLineEdit>(QStringLiteral("Text3"), QString(), this);
     text3_->setReadOnly(true);
-    auto* variables = button(this, QStringLiteral("Command1"), QStringLiteral("variables"));
-    auto* start = button(this, QStringLiteral("Command2"), QStringLiteral("start"));
-    auto* summary = button(this, QStringLiteral("Command4"), QStringLiteral("ΣΥΓΚΕΝΤΡΩΤΙΚΑ "));
-    auto* exit = button(this, QStringLiteral("Command3"), QStringLiteral("EXIT"));
+    auto* variables =
+        namedControl<QPushButton>(QStringLiteral("Command1"), QStringLiteral("variables"), this);
+    auto* start =
+        namedControl<QPushButton>(QStringLiteral("Command2"), QStringLiteral("start"), this);
+    auto* summary = namedControl<QPushButton>(QStringLiteral("Command4"),
+                                              QStringLiteral("ΣΥΓΚΕΝΤΡΩΤΙΚΑ "), this);
+    auto* exit =
+        namedControl<QPushButton>(QStringLiteral("Command3"), QStringLiteral("EXIT"), this);
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addLayout(inputs);
     leftColumn->addWidget(text3_);
@@ -105,7 +96,7 @@ QLayout* Form1::inputColumn() {
 // The heading over the list boxes, the lists side by side and the output, on the right.
 QLayout* Form1::outputColumn() {
     // The heading is drawn in a fixed-width font so that each list stands under its heading.
-    label4_ = label(this, QStringLiteral("Label4"), outputHeading(3));
+    label4_ = namedControl<QLabel>(QStringLiteral("Label4"), outputHeading(3), this);
     label4_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics headingMetrics(label4_->font());
     const auto spans = outputHeadingSpans();
@@ -121,10 +112,11 @@ QLayout* Form1::outputColumn() {
     }
     listsRow->addStretch();
     showClassLists(3);
-    text4_ = field(this, QStringLiteral("Text4"), QString());
+    text4_ = namedControl<QLineEdit>(QStringLiteral("Text4"), QString(), this);
     text4_->setReadOnly(true);
     auto* outputRow = new QHBoxLayout;
-    outputRow->addWidget(label(this, QStringLiteral("Label3"), QStringLiteral("έξοδος average")));
+    outputRow->addWidget(
+        namedControl<QLabel>(QStringLiteral("Label3"), QStringLiteral("έξοδος average"), this));
     outputRow->addWidget(text4_);
     outputRow->addStretch();
     auto* rightColumn = new QVBoxLayout;
