@@ -32,6 +32,11 @@ AppendOutcome appendToFile(const QString& path, const QByteArray& bytes) {
     return {false, reason};
 }
 
+QString askResultsFileName(Platform& platform, const QString& defaultAnswer) {
+    return platform.askText(QStringLiteral("Δώσε αρχείο για αποθήκευση πληροφοριών"),
+                            QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ"), defaultAnswer);
+}
+
 bool saveResultsBlock(Platform& platform, const QString& answer, const ResultsBlock& block) {
     const QString path = resultsFilePath(platform.resultsFolder(), answer);
     const AppendOutcome outcome = platform.appendFile(path, block.encoded());

@@ -24,12 +24,6 @@ QString rateRow(const RateTable& mu, int source) {
 
 }  // namespace
 
-QString filePromptText() {
-    return QStringLiteral("Δώσε αρχείο για αποθήκευση πληροφοριών");
-}
-QString filePromptTitle() {
-    return QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ");
-}
 QString filePromptDefault() {
     return QStringLiteral("ORVEN ") + kProgramName;
 }

@@ -65,8 +65,7 @@ void SimpleSimulator::showProgress(const QString& text) {
 void SimpleSimulator::ypolog(Platform& platform, RunView& view) {
     estimates_ = estimate(run_);
     view.showResults(stateNumbers(setup_.Nmax));
-    const QString answer =
-        platform.askText(filePromptText(), filePromptTitle(), filePromptDefault());
+    const QString answer = askResultsFileName(platform, filePromptDefault());
     saveResultsBlock(
         platform, answer,
         resultsRecord(platform.currentDateTime(), experiment_, runtime_, setup_, estimates_));

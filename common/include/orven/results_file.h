@@ -21,6 +21,10 @@ struct AppendOutcome {
 // file is closed. On failure the file is left exactly as it was and the reason is returned.
 AppendOutcome appendToFile(const QString& path, const QByteArray& bytes);
 
+// Asks for the name of the results file, as every program does at the end of a run: returns
+// the answer as typed, or an empty answer on Cancel.
+QString askResultsFileName(Platform& platform, const QString& defaultAnswer);
+
 // Appends a run's block to the file named by the answer. A failure is reported to the user
 // with a warning titled "Σφάλμα" naming the path and the reason; the result says whether the
 // block was written.

@@ -38,12 +38,6 @@ QString truncatedRow(const aggregation::Table& table, int i, int last) {
 
 }  // namespace
 
-QString fileNamePromptText() {
-    return QStringLiteral("Δώσε αρχείο για αποθήκευση πληροφοριών");
-}
-QString fileNamePromptTitle() {
-    return QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ");
-}
 QString defaultFileName() {
     return QStringLiteral("ORVEN SIMPLE ");
 }

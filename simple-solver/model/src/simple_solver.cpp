@@ -116,8 +116,7 @@ StartResult SimpleSolver::start(Platform& platform, const StartHooks& hooks) {
     result.text4 = aggregation::outputText(S);
     call(hooks.output, result.text4);
 
-    const QString answer =
-        platform.askText(fileNamePromptText(), fileNamePromptTitle(), defaultFileName());
+    const QString answer = askResultsFileName(platform, defaultFileName());
     const ResultsBlock block =
         findXallBlock(state_, Xout_, experimentCode(), platform.currentDateTime());
     result.lists = outputLists(state_, Xout_);

@@ -9,9 +9,7 @@
 
 namespace orven::simple_sim {
 
-// The file prompt asked at the end of every run.
-QString filePromptText();
-QString filePromptTitle();
+// The default answer of the file prompt asked at the end of every run.
 QString filePromptDefault();
 
 // The 23-line record of one run: date, experiment (shown as experiment + 1), run length,

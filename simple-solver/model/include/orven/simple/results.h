@@ -8,9 +8,7 @@
 
 namespace orven::simple {
 
-// The file-name prompt that precedes the results file.
-QString fileNamePromptText();
-QString fileNamePromptTitle();
+// The default answer of the file-name prompt that precedes the results file.
 QString defaultFileName();  // "ORVEN SIMPLE " (trailing blank)
 
 // The block that one run appends to its results file: header, rate table A, probabilities Β,
