@@ -2,18 +2,17 @@
 
 #include <QDir>
 #include <QStringDecoder>
-#include <chrono>
 #include <cstdio>
+
+#include "orven/clock.h"
+#include "orven/code_page.h"
+#include "orven/results_file.h"
 
 namespace orven::batch {
 
 namespace {
 constexpr std::uint64_t kFixedClock = 20260131140509ULL;
 
-std::uint64_t clockNanoseconds() {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-}
 }  // namespace
 
 BatchPlatform::BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
@@ -38,12 +37,16 @@ void BatchPlatform::reseedRandom() {
     random_.reseed(fixedClock_ ? kFixedClock : clockNanoseconds());
 }
 
+std::int64_t BatchPlatform::wallClockMilliseconds() {
+    return steadyMilliseconds();
+}
+
 QString BatchPlatform::resultsFolder() {
     return QDir::currentPath();
 }
 
 AppendOutcome BatchPlatform::appendFile(const QString& path, const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1253");
+    QStringDecoder decoder(kResultsCodePage);
     blocks_.append(decoder.decode(bytes));
     if (!outputName_) return {true, {}};
     AppendOutcome outcome = appendToFile(path, bytes);

@@ -28,6 +28,7 @@ class BatchPlatform final : public Platform {
     void reseedRandom() override;
     float uniformRandom() override { return random_.uniform(); }
     QDateTime currentDateTime() override { return now_; }
+    std::int64_t wallClockMilliseconds() override;
     void processEvents() override {}
     QString resultsFolder() override;
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;

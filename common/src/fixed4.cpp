@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <stdexcept>
 
 #include "display_rule.h"
 
@@ -12,11 +13,13 @@ double roundTo4(double value) {
 }
 
 Fixed4 Fixed4::fromDouble(double value) {
-    // Far beyond any run length; keeps the conversion defined for any input.
+    // Within a signed 64-bit count with room to add; far beyond the longest accepted run.
     constexpr double limit = 9.0e18;
     const double scaled = std::nearbyint(value * 10000.0);
-    if (!(scaled > -limit)) return Fixed4(-static_cast<std::int64_t>(limit));
-    if (!(scaled < limit)) return Fixed4(static_cast<std::int64_t>(limit));
+    // A NaN fails both comparisons. No such value is ever meant to be counted: stop loudly
+    // rather than record a number that no run produced.
+    if (!(scaled > -limit && scaled < limit))
+        throw std::domain_error("a value outside the four-decimal fixed point's range");
     return Fixed4(static_cast<std::int64_t>(scaled));
 }
 

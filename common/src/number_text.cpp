@@ -134,7 +134,11 @@ QString formatMagnitude(double magnitude, int significant, int plainExponentLimi
 }
 
 QString messageFormWith(double value, int significant, int plainExponentLimit) {
-    if (value == 0 || !std::isfinite(value)) return QStringLiteral(" 0");
+    // Never shown to a user: the computations stop before such a value reaches a window or a
+    // file. Written so that a test that looks for it finds it, and no reader takes it for 0.
+    if (std::isnan(value)) return QStringLiteral(" NaN");
+    if (std::isinf(value)) return value > 0 ? QStringLiteral(" Inf") : QStringLiteral("-Inf");
+    if (value == 0) return QStringLiteral(" 0");
     const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
     return sign + formatMagnitude(std::fabs(value), significant, plainExponentLimit);
 }
@@ -188,7 +192,13 @@ QString displayFormSingle(float value) {
 }
 
 double truncateTo(double value, double scale) {
-    return std::floor(value * scale) / scale;
+    // Far above the rounding error of computed outputs, far below the 1/scale step.
+    constexpr double kRelativeRoundingError = 1e-12;
+    const double scaled = value * scale;
+    const double nearest = std::round(scaled);
+    if (std::fabs(scaled - nearest) <= kRelativeRoundingError * std::max(1.0, std::fabs(scaled)))
+        return nearest / scale;
+    return std::floor(scaled) / scale;
 }
 
 }  // namespace orven

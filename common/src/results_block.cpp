@@ -2,6 +2,7 @@
 
 #include <QStringEncoder>
 
+#include "orven/code_page.h"
 #include "orven/number_text.h"
 
 namespace orven {
@@ -45,7 +46,7 @@ QString ResultsBlock::text() const {
 }
 
 QByteArray ResultsBlock::encoded() const {
-    QStringEncoder encoder("windows-1253");
+    QStringEncoder encoder(kResultsCodePage);
     Q_ASSERT(encoder.isValid());
     return encoder.encode(text());
 }

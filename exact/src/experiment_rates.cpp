@@ -5,17 +5,11 @@
 
 #include "orven/exact/exact_error.h"
 #include "orven/input_rules.h"
+#include "orven/preset_rates.h"
 
 namespace orven::exact {
 
 namespace {
-
-// Both simulators and the simple solver share the same rate per source for each experiment.
-constexpr std::array<std::array<double, 4>, 3> kPresetRates{{
-    {1.0, 1.0, 1.0, 1.0},
-    {1.0, 1.0 / 2.0, 1.0 / 4.0, 1.0 / 8.0},
-    {1.0, 1.0 / 1.1, 1.0 / 1.2, 1.0 / 1.3},
-}};
 
 RateTable presetRates(int experiment, const std::vector<int>& populations) {
     if (experiment < 0 || experiment > 2) {
@@ -30,7 +24,7 @@ RateTable presetRates(int experiment, const std::vector<int>& populations) {
                              ".");
         }
         std::vector<double> row(static_cast<std::size_t>(populations[i]) + 1,
-                                kPresetRates[static_cast<std::size_t>(experiment)][i]);
+                                presetRate(experiment, static_cast<int>(i) + 1));
         row.back() = 0.0;
         rates.push_back(std::move(row));
     }

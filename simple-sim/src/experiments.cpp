@@ -4,17 +4,11 @@
 #include <cmath>
 
 #include "orven/platform.h"
+#include "orven/preset_rates.h"
 
 namespace orven::simple_sim {
 
 namespace {
-
-// Rates of sources 1..3 in the preset experiments, in the order of the option buttons.
-constexpr std::array<std::array<double, kSources>, 3> kPresetRates = {{
-    {1.0, 1.0, 1.0},
-    {1.0, 1.0 / 2.0, 1.0 / 4.0},
-    {1.0, 1.0 / 1.1, 1.0 / 1.2},
-}};
 
 // Lower bounds of the random rates with waiting jobs: source 1 may be much slower.
 constexpr double kRandomFloorSource1 = 0.1;
@@ -36,14 +30,10 @@ bool isPresetExperiment(int experiment) {
     return experiment >= 0 && experiment <= 2;
 }
 
-double presetRate(int experiment, int source) {
-    assert(isPresetExperiment(experiment) && source >= 1 && source <= kSources);
-    return kPresetRates[static_cast<std::size_t>(experiment)][static_cast<std::size_t>(source - 1)];
-}
-
 void fillPresetRates(RateTable& mu, int experiment, const std::array<double, kSources + 1>& N) {
     for (int i = 1; i <= kSources; ++i) {
-        const double rate = presetRate(experiment, i);
+        assert(isPresetExperiment(experiment));
+        const double rate = orven::presetRate(experiment, i);
         for (int j = 0; j <= N[i] - 1 && j <= mu.nmax(); ++j) mu(i, j) = rate;
         clearFullQueue(mu, i, N[i]);
     }

@@ -125,3 +125,17 @@ TEST(Truncation, RoundsDownToTheGivenScale) {
     EXPECT_EQ(truncateTo(3, 1000), 3);
     EXPECT_EQ(truncateTo(1000 / 1.1, 1) / 1000, 0.909);
 }
+
+// No such value is ever meant to be shown or counted; where one slips through, it must be seen.
+TEST(NonFiniteValues, ReadAsWhatTheyAreAndCannotBeCounted) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(messageForm(nan).toStdString(), " NaN");
+    EXPECT_EQ(messageForm(-inf).toStdString(), "-Inf");
+    EXPECT_EQ(messageFormSingle(std::numeric_limits<float>::infinity()).toStdString(), " Inf");
+    EXPECT_EQ(displayForm(inf, QLocale::c()).toStdString(), "Inf");
+    EXPECT_THROW(Fixed4::fromDouble(nan), std::domain_error);
+    EXPECT_THROW(Fixed4::fromDouble(-inf), std::domain_error);
+    EXPECT_THROW(Fixed4::fromDouble(1e15), std::domain_error);
+    EXPECT_EQ(Fixed4::fromDouble(1e14).count(), 1'000'000'000'000'000'000);
+}

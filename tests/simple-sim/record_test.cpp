@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include "orven/simple_sim/results_record.h"
 #include "orven/simple_sim/simulator.h"
@@ -18,8 +17,7 @@ using testing::RecordingView;
 const QString kDefaultAnswer = u"ORVEN orven-sim-simple"_s;
 
 QStringList linesOf(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1253");
-    QStringList lines = QString(decoder.decode(bytes)).split(u"\r\n"_s);
+    QStringList lines = orven::testing::decodeResults(bytes).split(u"\r\n"_s);
     EXPECT_EQ(lines.takeLast(), QString()) << "every line ends with CR LF";
     return lines;
 }

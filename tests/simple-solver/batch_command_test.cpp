@@ -2,10 +2,11 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cmath>
 #include <nlohmann/json.hpp>
+
+#include "scripted_platform.h"
 
 namespace {
 
@@ -71,8 +72,7 @@ TEST(BatchCommand, BlockIsWhatTheWindowAppendsAndOutputAppendsIt) {
     QFile written(folder.filePath(QStringLiteral("runs.txt")));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), bytes);
-    QStringDecoder decoder("windows-1253");
-    EXPECT_EQ(run.out, QString(decoder.decode(bytes)).toUtf8());
+    EXPECT_EQ(run.out, orven::testing::decodeResults(bytes).toUtf8());
 }
 
 TEST(BatchCommand, BadArgumentsGiveOneLineAndStatusTwo) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QStringDecoder>
 #include <cmath>
 #include <vector>
 
@@ -30,8 +29,8 @@ simple::StartResult runChecked(int population, int code, std::uint64_t seed) {
     const auto result = solver.start(platform);
     for (const auto& message : platform.messages()) EXPECT_FALSE(mentionsNonFinite(message.text));
     EXPECT_FALSE(mentionsNonFinite(result.text4));
-    QStringDecoder decoder("windows-1253");
-    const QString file = decoder.decode(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")));
+    const QString file =
+        orven::testing::decodeResults(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")));
     EXPECT_FALSE(mentionsNonFinite(file));
     if (result.end == StartEnd::Completed) {
         EXPECT_TRUE(std::isfinite(result.iteration->S));

@@ -2,12 +2,10 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QStringDecoder>
 #include <vector>
 
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/iteration.h"
-#include "orven/aggregation/truncation.h"
 #include "orven/number_text.h"
 #include "orven/simple/output_rates.h"
 #include "orven/simple/results.h"
@@ -91,9 +89,8 @@ TEST(ResultsBlock, TwoAndFourClassesWriteTheirOwnRows) {
         SimpleSolver solver = solverWith(c.R, {}, 2);
         ScriptedPlatform platform(3);
         ASSERT_EQ(solver.start(platform).end, simple::StartEnd::Completed);
-        QStringDecoder decoder("windows-1253");
         QStringList lines =
-            QString(decoder.decode(platform.resultsFile(QStringLiteral("ORVEN SIMPLE "))))
+            orven::testing::decodeResults(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")))
                 .split(QStringLiteral("\r\n"));
         lines.removeLast();
         EXPECT_EQ(lines.size(), c.lines);
@@ -213,6 +210,6 @@ TEST(OutputRates, TruncationTakesAWholeNumberWithinRoundingErrorAsWhole) {
         {0, 1000, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(aggregation::truncateOutput(c.value, c.scale), c.shown) << c.value;
+        EXPECT_EQ(truncateTo(c.value, c.scale), c.shown) << c.value;
     }
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QStringDecoder>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,7 @@ using simple::StartEnd;
 namespace {
 
 QString decoded(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1253");
-    return decoder.decode(bytes);
+    return orven::testing::decodeResults(bytes);
 }
 
 QStringList fileLines(const ScriptedPlatform& platform, const QString& answer) {

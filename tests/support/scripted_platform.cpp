@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QObject>
+#include <QStringDecoder>
 
+#include "orven/code_page.h"
 #include "orven/results_file.h"
 
 namespace orven::testing {
@@ -64,6 +66,11 @@ AppendOutcome ScriptedPlatform::appendFile(const QString& path, const QByteArray
 
 void ScriptedPlatform::printWindow(QObject& window) {
     printed_.append(window.objectName());
+}
+
+QString decodeResults(const QByteArray& bytes) {
+    QStringDecoder decoder(kResultsCodePage);
+    return decoder.decode(bytes);
 }
 
 }  // namespace orven::testing

@@ -49,6 +49,10 @@ class ScriptedPlatform final : public Platform {
     // Called on every prompt before it is answered.
     void onPrompt(std::function<void(const Prompt&)> hook) { promptHook_ = std::move(hook); }
 
+    // The wall clock moves on by `step` milliseconds at every reading (1 unless set), so that
+    // runs hand over to the window at the same steps every time.
+    void setWallClockStep(std::int64_t step) { wallClockStep_ = step; }
+
     void setResultsFolder(const QString& folder) { folder_ = folder; }
     void setDateTime(const QDateTime& when) { now_ = when; }
 
@@ -68,6 +72,7 @@ class ScriptedPlatform final : public Platform {
     void reseedRandom() override;
     float uniformRandom() override;
     QDateTime currentDateTime() override { return now_; }
+    std::int64_t wallClockMilliseconds() override { return wallClock_ += wallClockStep_; }
     void processEvents() override;
     QString resultsFolder() override { return folder_; }
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
@@ -90,6 +95,11 @@ class ScriptedPlatform final : public Platform {
     int reseeds_ = 0;
     int draws_ = 0;
     int eventRounds_ = 0;
+    std::int64_t wallClock_ = 0;
+    std::int64_t wallClockStep_ = 1;
 };
+
+// Text written to a results file, decoded from its code page.
+QString decodeResults(const QByteArray& bytes);
 
 }  // namespace orven::testing

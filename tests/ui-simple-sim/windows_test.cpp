@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QStringDecoder>
 #include <QtTest>
 
 #include "form1.h"
@@ -49,8 +48,7 @@ QStringList resultsShown(QWidget& form2) {
 }
 
 QString decoded(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1253");
-    return decoder.decode(bytes);
+    return orven::testing::decodeResults(bytes);
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ class CursorWatchingPlatform final : public orven::Platform {
         return inner_.uniformRandom();
     }
     QDateTime currentDateTime() override { return inner_.currentDateTime(); }
+    std::int64_t wallClockMilliseconds() override { return inner_.wallClockMilliseconds(); }
     void processEvents() override { inner_.processEvents(); }
     QString resultsFolder() override { return inner_.resultsFolder(); }
     orven::AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override {

@@ -10,19 +10,15 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QWidget>
-#include <chrono>
 #include <random>
 
+#include "orven/clock.h"
 #include "orven/input_rules.h"
+#include "orven/results_file.h"
 
 namespace orven {
 
 namespace {
-
-std::uint64_t clockNanoseconds() {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-}
 
 QWidget* activeParent() {
     return QApplication::activeWindow();
@@ -59,6 +55,10 @@ float QtPlatform::uniformRandom() {
 
 QDateTime QtPlatform::currentDateTime() {
     return QDateTime::currentDateTime();
+}
+
+std::int64_t QtPlatform::wallClockMilliseconds() {
+    return steadyMilliseconds();
 }
 
 void QtPlatform::processEvents() {

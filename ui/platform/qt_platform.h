@@ -17,6 +17,7 @@ class QtPlatform final : public Platform {
     void reseedRandom() override;
     float uniformRandom() override;
     QDateTime currentDateTime() override;
+    std::int64_t wallClockMilliseconds() override;
     void processEvents() override;
     QString resultsFolder() override;
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;

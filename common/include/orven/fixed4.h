@@ -12,7 +12,8 @@ namespace orven {
 double roundTo4(double value);
 
 // An exact multiple of 0.0001, held as a signed count of ten-thousandths. Every value stored in
-// it or added to it is first taken to the nearest 0.0001.
+// it or added to it is first taken to the nearest 0.0001. A NaN, an infinity or a magnitude of
+// 9E+14 or more throws std::domain_error.
 class Fixed4 {
   public:
     constexpr Fixed4() = default;

@@ -16,6 +16,7 @@ double numberFromText(QStringView text);
 // The message form: a blank before a number that is not negative, a minus sign otherwise; a
 // period as decimal point; no zero before the point; no trailing zeros. Plain decimal for
 // magnitudes from 1E-04 up to 1E+15 (double) or 1E+07 (single), exponent form outside.
+// A NaN reads " NaN" and an infinity " Inf" or "-Inf", never a number.
 QString messageForm(double value);
 QString messageFormSingle(float value);
 
@@ -27,7 +28,9 @@ QString displayFormSingle(float value, const QLocale& locale);
 QString displayForm(double value);
 QString displayFormSingle(float value);
 
-// Int(value * scale) / scale as the windows and files truncate outputs (Int rounds down).
+// Int(value * scale) / scale, as the windows and files truncate outputs (Int rounds down),
+// except that a product within rounding error of a whole number counts as that number: a rate
+// of exactly 3 computed as 2.9999999999999996 shows as 3, not 2.999.
 double truncateTo(double value, double scale);
 
 }  // namespace orven

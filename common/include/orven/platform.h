@@ -3,14 +3,19 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-
-#include "orven/results_file.h"
+#include <cstdint>
 
 class QObject;
 
 namespace orven {
 
 enum class MessageIcon { None, Warning };
+
+// How an append to a file ended.
+struct AppendOutcome {
+    bool ok = false;
+    QString reason;  // the system's reason when !ok
+};
 
 // What the computations take from their platform. The windows provide it with Qt; tests and
 // the command-line program provide their own, so that a whole run sequence can be scripted.
@@ -31,13 +36,17 @@ class Platform {
 
     // The current date and time, to the second.
     virtual QDateTime currentDateTime() = 0;
+    // A monotonic wall clock in milliseconds from an arbitrary start: how long a run has kept
+    // the window waiting.
+    virtual std::int64_t wallClockMilliseconds() = 0;
 
     // Handles every pending user-interface event, then returns.
     virtual void processEvents() = 0;
 
     // The folder that results files are written in.
     virtual QString resultsFolder() = 0;
-    // Appends bytes to a file in one write; see appendToFile.
+    // Appends bytes to a file in one write that is flushed before the file is closed; on
+    // failure the file is left exactly as it was.
     virtual AppendOutcome appendFile(const QString& path, const QByteArray& bytes) = 0;
 
     // Sends an image of a window to the printer.

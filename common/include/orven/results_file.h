@@ -3,19 +3,15 @@
 #include <QByteArray>
 #include <QString>
 
+#include "orven/platform.h"
+
 namespace orven {
 
-class Platform;
 class ResultsBlock;
 
 // The results file named by a user's answer: the results folder, a slash, the answer as typed
 // and ".txt". The answer may name a subfolder.
 QString resultsFilePath(const QString& folder, const QString& answer);
-
-struct AppendOutcome {
-    bool ok = false;
-    QString reason;  // the system's reason when !ok
-};
 
 // Appends bytes to a file, creating it when missing, in one write that is flushed before the
 // file is closed. On failure the file is left exactly as it was and the reason is returned.

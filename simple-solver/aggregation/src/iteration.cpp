@@ -5,7 +5,6 @@
 
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/solver_state.h"
-#include "orven/aggregation/truncation.h"
 #include "orven/input_rules.h"
 #include "orven/number_text.h"
 #include "orven/platform.h"
@@ -115,7 +114,7 @@ void showResultMessage(Platform& platform, double S) {
 }
 
 QString outputText(double S) {
-    return displayForm(truncateOutput(S, 1000));
+    return displayForm(truncateTo(S, 1000));
 }
 
 QString nonFiniteMessage() {

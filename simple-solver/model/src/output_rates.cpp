@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <cmath>
 
-#include "orven/aggregation/truncation.h"
 #include "orven/number_text.h"
 
 namespace orven::simple {
@@ -38,8 +37,7 @@ OutputLists outputLists(const aggregation::SolverState& state, const aggregation
         QStringList rates;
         for (int n = 1; n <= state.Nmax; ++n) {
             const double rate = Xout(i, n);
-            rates.append(rate != 0 ? displayForm(aggregation::truncateOutput(rate, 1000), locale)
-                                   : QString());
+            rates.append(rate != 0 ? displayForm(truncateTo(rate, 1000), locale) : QString());
         }
         rates.append(QStringLiteral("---------"));
         lists.rates.push_back(rates);

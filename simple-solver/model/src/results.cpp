@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "orven/aggregation/truncation.h"
 #include "orven/fixed4.h"
 #include "orven/number_text.h"
 
@@ -31,8 +30,7 @@ QString roundedRow(const aggregation::Table& table, int i, int last) {
 // One row of table Γ: every entry truncated to 3 decimals, in message form, with no separator.
 QString truncatedRow(const aggregation::Table& table, int i, int last) {
     QString row;
-    for (int n = 0; n <= last; ++n)
-        row += messageForm(aggregation::truncateOutput(table(i, n), 1000));
+    for (int n = 0; n <= last; ++n) row += messageForm(truncateTo(table(i, n), 1000));
     return row;
 }
 

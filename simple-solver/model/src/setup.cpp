@@ -6,25 +6,9 @@
 
 #include "orven/input_rules.h"
 #include "orven/number_text.h"
+#include "orven/preset_rates.h"
 
 namespace orven::simple {
-
-double presetRate(int code, int classIndex) {
-    if (classIndex < 1 || classIndex > 4) return 0;
-    static constexpr std::array<double, 4> halving{1, 0.5, 0.25, 0.125};
-    static constexpr std::array<double, 4> slowing{1, 1 / 1.1, 1 / 1.2, 1 / 1.3};
-    const auto index = static_cast<std::size_t>(classIndex - 1);
-    switch (code) {
-        case 0:
-            return 1;
-        case 1:
-            return halving[index];
-        case 2:
-            return slowing[index];
-        default:
-            return 0;
-    }
-}
 
 int classesFor(double R) {
     if (!(R >= 0)) return 0;
@@ -56,7 +40,7 @@ int initiate(aggregation::SolverState& state, const QString& rText,
     state.mu.reset(R + 1, state.Nmax + 1);
     state.P.reset(R + 1, state.Nmax + 1);
     for (int i = 1; i <= R; ++i) {
-        for (int n = 0; n < state.N[i]; ++n) state.mu(i, n) = presetRate(experimentCode, i);
+        for (int n = 0; n < state.N[i]; ++n) state.mu(i, n) = orven::presetRate(experimentCode, i);
         state.mu(i, state.N[i]) = 0;
     }
     return R;

@@ -2,23 +2,19 @@
 
 #include <cmath>
 
-#include "orven/aggregation/truncation.h"
 #include "orven/number_text.h"
+#include "orven/preset_rates.h"
 
 namespace orven::simple {
 
 namespace {
 
-// Columns 5..7: the preset rates of classes 1..3 as the summary keeps them.
+// Columns 5..7: the preset rates of classes 1..3 as the summary keeps them, truncated to 3
+// decimals. A code that is not set counts as 0.
 std::array<double, 3> summaryRates(int experimentCode) {
-    switch (experimentCode) {
-        case 1:
-            return {1, 0.5, 0.25};
-        case 2:
-            return {1, std::floor(1000 / 1.1) / 1000, std::floor(1000 / 1.2) / 1000};
-        default:
-            return {1, 1, 1};
-    }
+    const int code = experimentCode == 1 || experimentCode == 2 ? experimentCode : 0;
+    return {truncateTo(presetRate(code, 1), 1000), truncateTo(presetRate(code, 2), 1000),
+            truncateTo(presetRate(code, 3), 1000)};
 }
 
 }  // namespace
@@ -44,7 +40,7 @@ bool RunSummary::record(int experimentCode, const aggregation::SolverState& stat
     }
     const auto rates = summaryRates(experimentCode);
     for (std::size_t c = 0; c < rates.size(); ++c) row[5 + c] = rates[c];
-    row[8] = aggregation::truncateOutput(S, 10000);
+    row[8] = truncateTo(S, 10000);
     return true;
 }
 

@@ -16,10 +16,6 @@ inline constexpr int kRandomExperiment = 3;
 
 bool isPresetExperiment(int experiment);
 
-// The rate of a source in a preset experiment (0, 1 or 2), the same for every queue length
-// below the full queue.
-double presetRate(int experiment, int source);
-
 // Fills `mu` for a preset experiment: the preset rate for every j <= N(i) - 1, then 0 at
 // N(i) taken to the nearest whole number. `populations` is indexed 1..3 (index 0 unused) and
 // may hold any value read from a box; entries outside the table are left alone.

@@ -10,11 +10,6 @@ namespace orven::simple {
 // The main window has five population fields N1..N5.
 inline constexpr int kPopulationFields = 5;
 
-// The preset rate of class i (1-based) under an experiment code: code 0 gives 1 for every
-// class, code 1 gives 1, 0.5, 0.25, 0.125, code 2 gives 1, 1/1.1, 1/1.2, 1/1.3. Classes 5 and
-// above have no preset rate: 0.
-double presetRate(int code, int classIndex);
-
 // The classes that a value of R read from its field stands for: its whole part, from 0 to the
 // number of population fields; 0 for a negative value.
 int classesFor(double R);

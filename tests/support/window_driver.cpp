@@ -1,6 +1,5 @@
 #include "window_driver.h"
 
-#include <QStringDecoder>
 #include <QTest>
 
 #include "scripted_platform.h"
@@ -42,8 +41,7 @@ bool isShown(const QWidget& window, const QString& name) {
 }
 
 QStringList resultsFileLines(const ScriptedPlatform& platform, const QString& answer) {
-    QStringDecoder decoder("windows-1253");
-    QString text = decoder.decode(platform.resultsFile(answer));
+    QString text = decodeResults(platform.resultsFile(answer));
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeLast();  // what follows the last CR LF
     return lines;
