@@ -13,7 +13,7 @@
 
 #include "form2.h"
 #include "model_picture.h"
-#include "named_control.h"
+#include "orven/ui/named_control.h"
 
 namespace orven::simple_sim {
 

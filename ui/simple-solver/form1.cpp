@@ -13,7 +13,7 @@
 
 #include "form2.h"
 #include "form3.h"
-#include "named_control.h"
+#include "orven/ui/named_control.h"
 #include "orven/platform.h"
 
 namespace orven::simple::ui {
