@@ -1,11 +1,9 @@
 #include "batch_platform.h"
 
 #include <QDir>
-#include <QStringDecoder>
 #include <cstdio>
 
 #include "orven/clock.h"
-#include "orven/code_page.h"
 #include "orven/results_file.h"
 
 namespace orven::batch {
@@ -46,8 +44,6 @@ QString BatchPlatform::resultsFolder() {
 }
 
 AppendOutcome BatchPlatform::appendFile(const QString& path, const QByteArray& bytes) {
-    QStringDecoder decoder(kResultsCodePage);
-    blocks_.append(decoder.decode(bytes));
     if (!outputName_) return {true, {}};
     AppendOutcome outcome = appendToFile(path, bytes);
     if (!outcome.ok) writesSucceeded_ = false;

@@ -9,16 +9,13 @@
 namespace orven::batch {
 
 // The platform of a headless run. Messages go to standard error; the file-name prompt is
-// answered with the --output name, and without one nothing is written: the block is only kept
-// so that the command can print it.
+// answered with the --output name, and without one nothing is written.
 class BatchPlatform final : public Platform {
   public:
     BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
                   std::optional<QString> outputName);
 
     const QStringList& messages() const { return messages_; }
-    // Every block handed to appendFile, in order, decoded back to text.
-    const QStringList& blocks() const { return blocks_; }
     // False when a write to the results file failed.
     bool writesSucceeded() const { return writesSucceeded_; }
 
@@ -40,7 +37,6 @@ class BatchPlatform final : public Platform {
     QDateTime now_;
     std::optional<QString> outputName_;
     QStringList messages_;
-    QStringList blocks_;
     bool writesSucceeded_ = true;
 };
 

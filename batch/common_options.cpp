@@ -60,11 +60,11 @@ void printText(const QString& text) {
 }
 
 int printRunOutput(const BatchPlatform& platform, const CommonOptions& options,
-                   const std::function<nlohmann::json()>& json) {
+                   const ResultsBlock& block, const std::function<nlohmann::json()>& json) {
     if (options.format == "json") {
         printText(QString::fromStdString(json().dump(2)) + u'\n');
-    } else if (!platform.blocks().isEmpty()) {
-        printText(platform.blocks().last());
+    } else {
+        printText(block.text());
     }
     return platform.writesSucceeded() ? 0 : 1;
 }

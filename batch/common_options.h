@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch_platform.h"
+#include "orven/results_block.h"
 
 namespace orven::batch {
 
@@ -34,9 +35,9 @@ std::vector<int> parsePopulations(const std::string& text, std::size_t count);
 // Writes UTF-8 text to standard output as it stands.
 void printText(const QString& text);
 
-// The end of a completed run: prints the JSON that `json` builds, or the block the run wrote;
+// The end of a completed run: prints the JSON that `json` builds, or the run's results block;
 // returns the exit status, 1 when a write to the results file failed.
 int printRunOutput(const BatchPlatform& platform, const CommonOptions& options,
-                   const std::function<nlohmann::json()>& json);
+                   const ResultsBlock& block, const std::function<nlohmann::json()>& json);
 
 }  // namespace orven::batch

@@ -77,7 +77,7 @@ int runSimpleSim(const SimOptions& options) {
     if (simulator.start(texts, *platform, view) != SimpleSimulator::StartOutcome::Completed)
         return 1;
 
-    return printRunOutput(*platform, options.common,
+    return printRunOutput(*platform, options.common, simulator.lastRecord(),
                           [&] { return estimatesJson(simulator, populations); });
 }
 

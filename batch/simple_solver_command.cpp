@@ -91,7 +91,8 @@ int run(const SimpleSolverOptions& options) {
     // Refusals and failures have gone to standard error as the platform's messages.
     if (result.end != simple::StartEnd::Completed) return 1;
 
-    return printRunOutput(*platform, options.common, [&] { return runJson(solver, result); });
+    return printRunOutput(*platform, options.common, result.block,
+                          [&] { return runJson(solver, result); });
 }
 
 }  // namespace

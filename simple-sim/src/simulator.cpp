@@ -66,9 +66,8 @@ void SimpleSimulator::ypolog(Platform& platform, RunView& view) {
     estimates_ = estimate(run_);
     view.showResults(stateNumbers(setup_.Nmax));
     const QString answer = askResultsFileName(platform, filePromptDefault());
-    saveResultsBlock(
-        platform, answer,
-        resultsRecord(platform.currentDateTime(), experiment_, runtime_, setup_, estimates_));
+    record_ = resultsRecord(platform.currentDateTime(), experiment_, runtime_, setup_, estimates_);
+    saveResultsBlock(platform, answer, record_);
     view.showResults(resultsContent(estimates_));
 }
 

@@ -117,11 +117,10 @@ StartResult SimpleSolver::start(Platform& platform, const StartHooks& hooks) {
     call(hooks.output, result.text4);
 
     const QString answer = askResultsFileName(platform, defaultFileName());
-    const ResultsBlock block =
-        findXallBlock(state_, Xout_, experimentCode(), platform.currentDateTime());
+    result.block = findXallBlock(state_, Xout_, experimentCode(), platform.currentDateTime());
     result.lists = outputLists(state_, Xout_);
     call(hooks.lists, result.lists);
-    result.saved = saveResultsBlock(platform, answer, block);
+    result.saved = saveResultsBlock(platform, answer, result.block);
 
     result.recorded = summary_.record(experimentCode(), state_, S);
     result.end = StartEnd::Completed;

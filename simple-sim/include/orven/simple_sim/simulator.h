@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "orven/results_block.h"
 #include "orven/simple_sim/engine.h"
 #include "orven/simple_sim/estimates.h"
 #include "orven/simple_sim/experiments.h"
@@ -60,6 +61,8 @@ class SimpleSimulator final : private RunControl {
     const RunSetup& setup() const { return setup_; }
     const RunState& lastRun() const { return run_; }
     const Estimates& estimates() const { return estimates_; }
+    // The record of the last completed run, as appended to its results file.
+    const ResultsBlock& lastRecord() const { return record_; }
 
   private:
     void showProgress(const QString& text) override;
@@ -74,6 +77,7 @@ class SimpleSimulator final : private RunControl {
     RunSetup setup_;
     RunState run_;
     Estimates estimates_;
+    ResultsBlock record_;
 };
 
 }  // namespace orven::simple_sim

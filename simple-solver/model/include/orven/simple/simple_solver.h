@@ -8,6 +8,7 @@
 
 #include "orven/aggregation/iteration.h"
 #include "orven/aggregation/solver_state.h"
+#include "orven/results_block.h"
 #include "orven/simple/output_rates.h"
 #include "orven/simple/setup.h"
 #include "orven/simple/summary.h"
@@ -51,6 +52,8 @@ struct StartResult {
     // Completed only: the text of Text4 and the items of the list boxes.
     QString text4;
     OutputLists lists;
+    // Completed only: the block appended to the results file (or meant for it).
+    ResultsBlock block;
     // Completed and the results block reached its file.
     bool saved = false;
     // A row was added to the summary (false from the sixteenth run on, and unless Completed).
