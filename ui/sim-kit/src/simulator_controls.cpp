@@ -40,6 +40,7 @@ SimulatorControls::SimulatorControls(QWidget& window, sim::RunController& contro
             QStringLiteral("Option1_") + QString::number(option.experiment), option.caption,
             Frame1_);
         Option1_[static_cast<std::size_t>(option.experiment)] = button;
+        tabOrder_.push_back(button);
         group->addButton(button, option.experiment);
         column->addWidget(button);
     }
@@ -95,6 +96,19 @@ void SimulatorControls::layOut(QLayout* populations, QWidget* picture) {
     auto* layout = new QVBoxLayout(&window_);
     layout->addLayout(top);
     layout->addLayout(bottom);
+
+    // Tab goes from the population fields, as they stand, to the options and the buttons; the
+    // first field has the focus when the window opens, so that Enter starts a run.
+    std::vector<QWidget*> order;
+    for (int index = 0; index < populations->count(); ++index) {
+        QWidget* field = populations->itemAt(index)->widget();
+        if (field != nullptr && (field->focusPolicy() & Qt::TabFocus)) order.push_back(field);
+    }
+    order.insert(order.end(), tabOrder_.begin(), tabOrder_.end());
+    order.insert(order.end(), {Command1_, Command3_, Command4_, Command2_});
+    for (std::size_t index = 1; index < order.size(); ++index)
+        QWidget::setTabOrder(order[index - 1], order[index]);
+    order.front()->setFocus();
     setWindowKeys(window_, Command1_);
 }
 

@@ -72,6 +72,7 @@ class SimulatorControls final : public QObject, public sim::RunView {
     SimResultsWindow& results_;
     QFrame* Frame1_;
     std::vector<QRadioButton*> Option1_;  // by experiment
+    std::vector<QWidget*> tabOrder_;      // the options as they stand
     QLabel* Label5_;
     QLineEdit* Text5_;
     QLabel* Label6_;
