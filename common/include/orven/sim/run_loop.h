@@ -25,7 +25,7 @@ class PlatformDraws {
 };
 
 // What a run does between its steps: the progress figure, the hand-overs to the window and the
-// run length in use. A step costs it one comparison and one count; everything else (the wall
+// run length in use. A step costs it two comparisons and a count; everything else (the wall
 // clock, the label's text, the window) happens only when the figure may change or a reading of
 // the wall clock is due.
 class RunPacer {
