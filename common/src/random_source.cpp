@@ -18,8 +18,4 @@ void RandomSource::reseed(std::uint64_t clockNanoseconds) {
     engine_.seed(engine_() ^ spread(clockNanoseconds));
 }
 
-float RandomSource::uniform() {
-    return static_cast<float>(engine_() >> 40) * 0x1p-24f;
-}
-
 }  // namespace orven

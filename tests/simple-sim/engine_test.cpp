@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "orven/simple_sim/engine.h"
+#include "orven/simple_sim/experiments.h"
 #include "run_helpers.h"
 #include "scripted_platform.h"
 
@@ -12,13 +13,15 @@ namespace {
 using namespace Qt::StringLiterals;
 using orven::testing::ScriptedPlatform;
 using testing::drawFor;
-using testing::RecordingControl;
+using testing::runFor;
+using testing::stepWith;
 
 RunSetup setupFor(std::array<int, kSources> populations, int experiment = 0) {
     RunSetup setup;
     for (int i = 1; i <= kSources; ++i) setup.N[i] = populations[i - 1];
     setup.mu = experimentRates(experiment, populations);
     setup.Nmax = setup.mu.nmax();
+    setup.experiment = experiment;
     return setup;
 }
 
@@ -34,7 +37,7 @@ TEST(StepTest, FollowsTheWorkedExampleStepByStep) {
     platform.scriptUniforms({drawFor(0.3), drawFor(0.1), drawFor(0.7)});
 
     // Source 2 wins with 0.1; queue 1 is still empty, so nothing fires.
-    ASSERT_EQ(step(setup, run, platform), StepResult::Arrived);
+    ASSERT_EQ(stepWith(setup, run, platform), sim::StepResult::Arrived);
     EXPECT_EQ(run.kmin, 2);
     EXPECT_EQ(time4(run.tmin), time4(0.1));
     EXPECT_EQ(run.T(1, 0), time4(0.1));
@@ -47,7 +50,7 @@ TEST(StepTest, FollowsTheWorkedExampleStepByStep) {
     // Source 1 wins with 0.2: the lengths before the arrival get the time, then the station
     // fires and every queue gives up one job.
     platform.scriptUniforms({drawFor(0.2), drawFor(0.4), drawFor(0.3)});
-    ASSERT_EQ(step(setup, run, platform), StepResult::Arrived);
+    ASSERT_EQ(stepWith(setup, run, platform), sim::StepResult::Arrived);
     EXPECT_EQ(run.kmin, 1);
     EXPECT_EQ(run.T(1, 0), time4(0.3));
     EXPECT_EQ(run.T(2, 3), time4(0.2));
@@ -78,7 +81,7 @@ TEST_P(TieTest, TheLowerNumberedSourceWins) {
     ScriptedPlatform platform;
     const auto& d = GetParam().draws;
     platform.scriptUniforms({d[0], d[1], d[2]});
-    step(setup, run, platform);
+    stepWith(setup, run, platform);
     EXPECT_EQ(run.kmin, GetParam().winner);
     EXPECT_EQ(run.n[GetParam().winner], 1);
 }
@@ -97,7 +100,7 @@ TEST(StepTest, AFullQueueDrawsNothingAndNeverReceivesAJob) {
     ScriptedPlatform platform;
     // Only sources 1 and 3 draw; 0.9 would have made source 2 win.
     platform.scriptUniforms({0.2f, 0.3f, 0.9f});
-    step(setup, run, platform);
+    stepWith(setup, run, platform);
     EXPECT_EQ(platform.uniformDraws(), 2);
     EXPECT_EQ(run.t[2], kFullQueueTime);
     EXPECT_EQ(run.kmin, 3);
@@ -122,7 +125,7 @@ TEST(StepTest, ADrawOfZeroCountsAsADrawOfOneHundredth) {
         std::array<float, 3> draws = {0.999999f, 0.999999f, 0.999999f};
         draws[c.source - 1] = 0.0f;
         platform.scriptUniforms({draws[0], draws[1], draws[2]});
-        step(setup, run, platform);
+        stepWith(setup, run, platform);
         EXPECT_FLOAT_EQ(run.t[c.source], static_cast<float>(c.expectedTime));
     }
 }
@@ -133,13 +136,13 @@ TEST(StepTest, WithOneJobPerClassAllQueuesFullFiresAtOnce) {
     ScriptedPlatform platform;
     // Source 3, then 1 arrive; then only source 2 can send and its job fires the station.
     platform.scriptUniforms({0.2f, 0.3f, 0.9f, 0.8f, 0.1f, 0.6f});
-    step(setup, run, platform);
+    stepWith(setup, run, platform);
     EXPECT_EQ(run.n, (std::array<int, 4>{0, 0, 0, 1}));
-    step(setup, run, platform);
+    stepWith(setup, run, platform);
     EXPECT_EQ(run.kmin, 1);
     EXPECT_EQ(run.n, (std::array<int, 4>{0, 1, 0, 1}));
     const Fixed4 queue2Empty = run.T(2, 0);
-    step(setup, run, platform);
+    stepWith(setup, run, platform);
     EXPECT_EQ(platform.uniformDraws(), 6) << "queues 1 and 3 are full and draw nothing";
     EXPECT_EQ(run.t[1], kFullQueueTime);
     EXPECT_EQ(run.t[3], kFullQueueTime);
@@ -155,7 +158,7 @@ TEST(StepTest, ASourceWithNoRateCannotSend) {
     for (int i = 1; i <= kSources; ++i) setup.mu(i, 0) = 0.0;
     RunState run(2);
     ScriptedPlatform platform;
-    EXPECT_EQ(step(setup, run, platform), StepResult::NoSourceCanSend);
+    EXPECT_EQ(stepWith(setup, run, platform), sim::StepResult::NoSourceCanSend);
     EXPECT_EQ(platform.uniformDraws(), 0);
     EXPECT_EQ(run.clock, 0.0);
     EXPECT_EQ(run.T(1, 0), Fixed4()) << "no sentinel time is credited";
@@ -167,74 +170,28 @@ TEST(StepTest, AVerySlowSourceStillWinsBeyondTheSentinel) {
     RunState run(2);
     ScriptedPlatform platform;
     platform.scriptUniforms({0.5f, 0.4f, 0.6f});
-    ASSERT_EQ(step(setup, run, platform), StepResult::Arrived);
+    ASSERT_EQ(stepWith(setup, run, platform), sim::StepResult::Arrived);
     EXPECT_EQ(run.kmin, 3);
     EXPECT_NEAR(run.clock, -std::log(0.6) * 1e7, 1.0);
     EXPECT_EQ(run.n[3], 1);
 }
 
-TEST(MontecarloTest, ARunLengthShorterThanTheFirstStepStillMakesOneStep) {
-    const RunSetup setup = setupFor({5, 5, 5});
-    RunState run;
-    ScriptedPlatform platform;
-    platform.scriptUniforms({drawFor(0.5), drawFor(0.6), drawFor(0.7)});
-    RecordingControl control(0.01f);
-    EXPECT_EQ(montecarlo(setup, run, platform, control), RunEnd::RunLengthReached);
-    EXPECT_EQ(platform.uniformDraws(), 3);
-    EXPECT_EQ(platform.reseeds(), 1);
-    EXPECT_NEAR(run.clock, 0.5, 1e-6);
-    EXPECT_EQ(control.progress, QStringList{u" 100 %"_s});
-}
-
-TEST(MontecarloTest, StartsFromEmptyQueuesAndStepsTheProgressByTenths) {
+TEST(MontecarloTest, StartsFromEmptyQueuesAndCreditsTheWholeRunToEveryQueue) {
     const RunSetup setup = setupFor({5, 5, 5});
     RunState run(5);
     run.n = {0, 3, 3, 0};
     run.count = 99;
     ScriptedPlatform platform;
-    RecordingControl control(1000.0f);
-    EXPECT_EQ(montecarlo(setup, run, platform, control), RunEnd::RunLengthReached);
-    QStringList expected;
-    for (int percent = 0; percent <= 100; percent += 10)
-        expected.append(u" "_s + QString::number(percent) + u" %"_s);
-    EXPECT_EQ(control.progress, expected);
+    EXPECT_EQ(runFor(setup, run, platform, 1000.0f), sim::RunEnd::RunLengthReached);
     EXPECT_GT(run.clock, 1000.0);
     EXPECT_LT(run.clock, 1000.0 + 10.0);
-    EXPECT_GE(platform.eventRounds(), 11);
     EXPECT_LT(run.count, 2000) << "the count starts from 0 at every run";
+    EXPECT_TRUE(run.n[1] == 0 || run.n[2] == 0 || run.n[3] == 0);
     for (int i = 1; i <= kSources; ++i) {
         Fixed4 total;
         for (const Fixed4 t : run.T.row(i)) total += t;
         EXPECT_NEAR(total.toDouble(), run.clock, 0.01);
-        EXPECT_TRUE(run.n[1] == 0 || run.n[2] == 0 || run.n[3] == 0);
     }
-}
-
-TEST(MontecarloTest, NoSourceCanSendEndsTheRunWithAWarning) {
-    RunSetup setup = setupFor({2, 2, 2});
-    setup.mu(2, 0) = 0.0;
-    setup.mu(3, 0) = 0.0;
-    RunState run;
-    ScriptedPlatform platform;
-    RecordingControl control(1000.0f);
-    // Source 1 fills its queue in two steps; then nobody can send.
-    EXPECT_EQ(montecarlo(setup, run, platform, control), RunEnd::NoSourceCanSend);
-    EXPECT_EQ(run.n, (std::array<int, 4>{0, 2, 0, 0}));
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].text, noSourceMessage());
-    EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Warning);
-    EXPECT_GT(run.clock, 0.0);
-}
-
-TEST(ProgressTest, ShowsWholeTenthsAndNeverPassesOneHundred) {
-    const std::vector<std::tuple<double, float, int>> cases = {
-        {0.0, 100000.0f, 0},      {9999.9, 100000.0f, 0},     {10000.0, 100000.0f, 10},
-        {55000.0, 100000.0f, 50}, {100000.5, 100000.0f, 100}, {5000.0, 10.0f, 100},
-    };
-    for (const auto& [clock, runtime, percent] : cases)
-        EXPECT_EQ(progressPercent(clock, runtime), percent) << clock << " of " << runtime;
-    EXPECT_EQ(progressText(0), u" 0 %"_s);
-    EXPECT_EQ(progressText(100), u" 100 %"_s);
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ QStringList linesOf(const QByteArray& bytes) {
 QStringList runOnce(ScriptedPlatform& platform, SimpleSimulator& simulator,
                     const std::array<QString, kSources>& populations) {
     RecordingView view;
-    EXPECT_EQ(simulator.start(populations, platform, view),
-              SimpleSimulator::StartOutcome::Completed);
+    EXPECT_EQ(simulator.start(populations, platform, view), sim::StartOutcome::Completed);
     return linesOf(platform.resultsFile(kDefaultAnswer));
 }
 

@@ -3,35 +3,36 @@
 #include <QStringList>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "orven/sim/run_view.h"
 #include "orven/simple_sim/engine.h"
-#include "orven/simple_sim/simulator.h"
 
 namespace orven::simple_sim::testing {
 
-// A run control with a fixed run length that records the progress texts.
-class RecordingControl final : public RunControl {
-  public:
-    explicit RecordingControl(float length) : length_(length) {}
-    float runtime() const override { return length_; }
-    void showProgress(const QString& text) override { progress.append(text); }
-    bool stopRequested() const override { return false; }
-
-    QStringList progress;
-
-  private:
-    float length_;
-};
-
 // A view that records what the main window would be told.
-class RecordingView final : public RunView {
+class RecordingView final : public sim::RunView {
   public:
     void showProgress(const QString& text) override { progress.append(text); }
-    void showResults(const ResultsContent& content) override { shown.push_back(content); }
+    void showResults(const sim::ResultsContent& content) override { shown.push_back(content); }
 
     QStringList progress;
-    std::vector<ResultsContent> shown;
+    std::vector<sim::ResultsContent> shown;
 };
+
+// `montecarlo` with a fixed run length and nothing to show.
+inline sim::RunEnd runFor(const RunSetup& setup, RunState& run, Platform& platform, float length) {
+    sim::RunController controller;
+    controller.setRuntime(length);
+    sim::RunView view;
+    return montecarlo(setup, run, platform, controller, view);
+}
+
+// One step with the platform's draws.
+inline sim::StepResult stepWith(const RunSetup& setup, RunState& run, Platform& platform) {
+    sim::PlatformDraws draws(platform);
+    return step(setup, run, draws);
+}
 
 // Names a parameterised case after its `name` field.
 struct CaseName {

@@ -17,9 +17,9 @@ std::vector<double> simulateEstimates(const std::array<int, kSources>& populatio
     setup.mu = experimentRates(experiment, populations);
     setup.Nmax = setup.mu.nmax();
     orven::testing::ScriptedPlatform platform(seed);
-    RecordingControl control(length);
+    platform.drawDirectly();
     RunState run;
-    montecarlo(setup, run, platform, control);
+    runFor(setup, run, platform, length);
     const Estimates estimates = estimate(run);
     std::vector<double> values;
     for (int i = 1; i <= kSources; ++i)

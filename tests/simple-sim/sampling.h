@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "orven/simple_sim/source_table.h"
+#include "orven/simple_sim/setup.h"
 
 namespace orven::simple_sim::testing {
 

@@ -85,7 +85,7 @@ TEST(RandomRatesTest, DrawsWithinTheBoundsOfEachSource) {
     orven::testing::ScriptedPlatform platform(7);
     // Source 1 rejects 0.05 and keeps 0.15; source 2 rejects 0.3 and keeps 0.45.
     platform.scriptUniforms({0.05f, 0.15f, 0.99f, 0.3f, 0.45f, 0.5f});
-    const RunSetup setup = initiate({u"3"_s, u"3"_s, u"4"_s}, kRandomExperiment, platform);
+    const RunSetup setup = initiate({u"3"_s, u"3"_s, u"4"_s}, sim::kRandomExperiment, platform);
     EXPECT_EQ(setup.mu(1, 0), 1.0);
     EXPECT_FLOAT_EQ(static_cast<float>(setup.mu(1, 1)), 0.15f);
     EXPECT_FLOAT_EQ(static_cast<float>(setup.mu(1, 2)), 0.99f);

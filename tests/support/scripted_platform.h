@@ -42,6 +42,9 @@ class ScriptedPlatform final : public Platform {
     void scriptUniforms(std::initializer_list<float> draws) {
         uniforms_.insert(uniforms_.end(), draws);
     }
+    // Lets a simulation run draw from the seeded generator directly, as the programs' platforms
+    // do: the same numbers, but neither scripted nor counted.
+    void drawDirectly() { drawDirectly_ = true; }
     // Called on every processEvents, for tests that act in the middle of a run.
     void onProcessEvents(std::function<void()> hook) { eventHook_ = std::move(hook); }
     // Called on every message, after it is recorded (a modal box would block there).
@@ -71,6 +74,7 @@ class ScriptedPlatform final : public Platform {
                     const QString& defaultAnswer) override;
     void reseedRandom() override;
     float uniformRandom() override;
+    RandomSource* generator() override { return drawDirectly_ ? &random_ : nullptr; }
     QDateTime currentDateTime() override { return now_; }
     std::int64_t wallClockMilliseconds() override { return wallClock_ += wallClockStep_; }
     void processEvents() override;
@@ -97,6 +101,7 @@ class ScriptedPlatform final : public Platform {
     int eventRounds_ = 0;
     std::int64_t wallClock_ = 0;
     std::int64_t wallClockStep_ = 1;
+    bool drawDirectly_ = false;
 };
 
 // Text written to a results file, decoded from its code page.

@@ -9,6 +9,8 @@ class QObject;
 
 namespace orven {
 
+class RandomSource;
+
 enum class MessageIcon { None, Warning };
 
 // How an append to a file ended.
@@ -33,6 +35,10 @@ class Platform {
     virtual void reseedRandom() = 0;
     // The next uniform draw U, 0 <= U < 1, in single precision.
     virtual float uniformRandom() = 0;
+    // The generator behind uniformRandom, for a simulation run that draws millions of numbers
+    // without a virtual call each: the same draws in the same order. Null where every draw must
+    // pass through uniformRandom (a test that scripts or counts its draws).
+    virtual RandomSource* generator() { return nullptr; }
 
     // The current date and time, to the second.
     virtual QDateTime currentDateTime() = 0;

@@ -1,39 +1,23 @@
 #pragma once
 
-#include <QStringList>
-#include <array>
-
 #include "orven/fixed4.h"
+#include "orven/sim/results_content.h"
+#include "orven/sim/shares.h"
 #include "orven/simple_sim/engine.h"
-#include "orven/simple_sim/source_table.h"
 
 namespace orven::simple_sim {
 
-// The estimates of one run, each taken to four decimals.
-struct Estimates {
-    TimeTable P;                              // share of the run that queue i held j jobs
-    Fixed4 X;                                 // firings per unit of time
-    std::array<Fixed4, kSources + 1> psum{};  // sum of P(i, 0..Nmax) as shown
+// The estimates of one run, each taken to four decimals: `P` and `psum` of every queue, and
+// `X`, the firings per unit of time.
+struct Estimates : sim::Shares {
+    Fixed4 X;
 };
 
-// `P` = T / clock, `X` = count / clock, in double precision; an empty run (zero clock) gives
-// zeros rather than undefined values.
+// `P` = T / clock, `X` = count / clock, in double precision.
 Estimates estimate(const RunState& run);
 
-// What the results window shows: the state numbers, the three probability columns and the
-// mean output, every number in its display form.
-struct ResultsContent {
-    QStringList states;
-    std::array<QStringList, kSources> columns;
-    QString output;
-
-    friend bool operator==(const ResultsContent&, const ResultsContent&) = default;
-};
-
-// The window while the file prompt is open: the state numbers 0..nmax only.
-ResultsContent stateNumbers(int nmax);
-// The whole content: states then "---" and "Σ"; each column its probabilities, ten hyphens and
-// its total; the mean output.
-ResultsContent resultsContent(const Estimates& estimates);
+// The whole content of the results window: the state numbers then "---" and "Σ"; each of the
+// three columns its probabilities, ten hyphens and its total; the mean output in Text1.
+sim::ResultsContent resultsContent(const Estimates& estimates);
 
 }  // namespace orven::simple_sim

@@ -1,10 +1,10 @@
-#include "orven/simple_sim/run_length.h"
+#include "orven/sim/run_length.h"
 
 #include <QLocale>
 #include <cmath>
-#include <limits>
+#include <optional>
 
-namespace orven::simple_sim {
+namespace orven::sim {
 
 namespace {
 
@@ -24,8 +24,7 @@ RunLengthAnswer readRunLength(const QString& answer) {
     const std::optional<double> value = readNumber(answer.trimmed());
     // "inf" and "nan" read as numbers to the locale, but are no run length a user can mean.
     if (!value || !std::isfinite(*value)) return {RunLengthAnswer::Kind::NotANumber};
-    if (!(*value > 0.0) || *value > static_cast<double>(std::numeric_limits<float>::max()))
-        return {RunLengthAnswer::Kind::OutOfRange};
+    if (!(*value > 0.0) || *value > kMaxRuntime) return {RunLengthAnswer::Kind::OutOfRange};
     const auto single = static_cast<float>(*value);
     // Too small for single precision: it would read as a run length of 0.
     if (!(single > 0.0f)) return {RunLengthAnswer::Kind::OutOfRange};
@@ -37,7 +36,7 @@ QString runLengthPromptText() {
 }
 
 QString runLengthRangeMessage() {
-    return QStringLiteral("Ο χρόνος εκτέλεσης πρέπει να είναι θετικός αριθμός.");
+    return QStringLiteral("Ο χρόνος εκτέλεσης πρέπει να είναι θετικός αριθμός έως 1E+14.");
 }
 
-}  // namespace orven::simple_sim
+}  // namespace orven::sim

@@ -1,5 +1,6 @@
 # Runs `orven-batch simple-sim` with a fixed seed and date, appending to a fresh results file,
-# and compares the file with the checked record; bad arguments must give exit status 2.
+# and compares the file with the checked record; bad arguments must give exit status 2, and a
+# run length beyond the limit must be refused with a message that names the limit.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 execute_process(
@@ -17,10 +18,13 @@ if(different)
     message(FATAL_ERROR "the record differs from ${EXPECTED}")
 endif()
 
-foreach(bad "--runtime;0" "--populations;5,0,5" "--experiment;4")
+foreach(bad "--runtime;0" "--populations;5,0,5" "--experiment;4" "--runtime;1.0001e14")
     execute_process(COMMAND "${BATCH}" simple-sim ${bad}
-        RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+        RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE error)
     if(NOT status EQUAL 2)
         message(FATAL_ERROR "orven-batch simple-sim ${bad} gave ${status}, not 2")
     endif()
 endforeach()
+if(NOT error MATCHES "1E\\+14")
+    message(FATAL_ERROR "the refusal of a run length beyond the limit does not name it: ${error}")
+endif()

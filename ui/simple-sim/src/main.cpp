@@ -1,7 +1,7 @@
 // orven-sim-simple: the Monte Carlo simulator of the simple network.
 #include <QApplication>
 
-#include "form1.h"
+#include "orven/ui/simple_sim/form1.h"
 #include "qt_platform.h"
 
 int main(int argc, char** argv) {
@@ -9,7 +9,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("orven-sim-simple"));
     orven::QtPlatform platform;
     orven::simple_sim::Form1 form(platform);
-    QObject::connect(&form, &orven::simple_sim::Form1::programEnded, &app, &QApplication::quit);
     form.show();
     return QApplication::exec();
 }

@@ -1,0 +1,28 @@
+#include "orven/sim/results_content.h"
+
+#include "orven/sim/shares.h"
+
+namespace orven::sim {
+
+ResultsContent stateNumbers(int nmax) {
+    ResultsContent content;
+    for (int j = 0; j <= nmax; ++j) content.states.append(QString::number(j));
+    return content;
+}
+
+ResultsContent resultsContent(const Shares& shares, int queues, const QString& totalRowLabel,
+                              const QStringList& outputs) {
+    ResultsContent content = stateNumbers(shares.P.nmax());
+    content.states << QStringLiteral("---") << totalRowLabel;
+    for (int k = 1; k <= queues; ++k) {
+        QStringList column;
+        for (const Fixed4 p : shares.P.row(k)) column.append(displayForm(p));
+        column << QStringLiteral("----------")
+               << displayForm(shares.psum[static_cast<std::size_t>(k)]);
+        content.columns.push_back(column);
+    }
+    content.outputs = outputs;
+    return content;
+}
+
+}  // namespace orven::sim

@@ -1,0 +1,65 @@
+#include "orven/sim/run_loop.h"
+
+#include "orven/input_rules.h"
+#include "orven/sim/progress.h"
+
+namespace orven::sim {
+
+namespace {
+
+// The window gets control at least this often while a run goes on.
+constexpr std::int64_t kHandOverMilliseconds = 20;
+// Reading the wall clock costs more than a step, so it is read every so many steps.
+constexpr unsigned kStepsBetweenReadings = 64;
+// The clock at which the next figure is due is computed a hair early, so that rounding can
+// never skip a figure; the exact figure is computed when it is reached.
+constexpr double kEarly = 1.0 - 1e-9;
+
+}  // namespace
+
+RunPacer::RunPacer(Platform& platform, RunController& controller, RunView& view)
+    : platform_(platform),
+      controller_(controller),
+      view_(view),
+      runtime_(static_cast<double>(controller.runtime())),
+      stepsUntilReading_(kStepsBetweenReadings),
+      lastHandOver_(platform.wallClockMilliseconds()) {}
+
+bool RunPacer::showFigure(double clock) {
+    const int percent = progressPercent(clock, runtime_);
+    nextFigureClock_ = percent >= 100 ? std::numeric_limits<double>::infinity()
+                                      : (percent / 10 + 1) * runtime_ / 10.0 * kEarly;
+    if (percent == shownPercent_) return false;
+    shownPercent_ = percent;
+    view_.showProgress(progressText(percent));
+    return true;
+}
+
+bool RunPacer::afterStep(double clock) {
+    const bool progressed = clock >= nextFigureClock_ && showFigure(clock);
+    bool timeUp = false;
+    if (stepsUntilReading_ == 0) {
+        stepsUntilReading_ = kStepsBetweenReadings;
+        timeUp = platform_.wallClockMilliseconds() - lastHandOver_ >= kHandOverMilliseconds;
+    }
+    if (!progressed && !timeUp) return false;
+
+    platform_.processEvents();
+    lastHandOver_ = platform_.wallClockMilliseconds();
+    if (controller_.stopRequested()) return true;
+    // A "Set time" during the hand-over: the figure follows the new length at once, so that a
+    // run it ends shows 100 % like any other.
+    runtime_ = static_cast<double>(controller_.runtime());
+    showFigure(clock);
+    return false;
+}
+
+QString noSourceMessage() {
+    return QStringLiteral("Καμία πηγή δεν μπορεί να στείλει εργασία· η προσομοίωση σταματά.");
+}
+
+void reportNoSource(Platform& platform) {
+    platform.showMessage(noSourceMessage(), MessageIcon::Warning, errorTitle());
+}
+
+}  // namespace orven::sim

@@ -1,0 +1,111 @@
+#include "orven/ui/sim_kit/results_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "orven/ui/end_program.h"
+#include "orven/ui/named_control.h"
+#include "orven/ui/sim_kit/column_headings.h"
+#include "orven/ui/sim_kit/list_row.h"
+#include "orven/ui/sim_kit/placement.h"
+#include "orven/ui/window_keys.h"
+
+namespace orven::ui {
+
+namespace {
+
+QListWidget* makeList(const QString& name) {
+    auto* list = namedControl<QListWidget>(name);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    return list;
+}
+
+}  // namespace
+
+SimResultsWindow::SimResultsWindow(const ResultsLayout& layout, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("ΑΠΟΤΕΛΕΣΜΑΤΑ"));
+
+    Label5_ =
+        namedControl<QLabel>(QStringLiteral("Label5"), QStringLiteral("ΠΙΘΑΝΟΤΗΤΕΣ p(i)"), this);
+    QFont bold = Label5_->font();
+    bold.setBold(true);
+    bold.setPointSize(12);
+    Label5_->setFont(bold);
+
+    // The narrowest widths that the usual entries need, so that the columns keep their place
+    // while the file prompt leaves them empty.
+    lists_ = new ListRow(this);
+    List2_ = makeList(QStringLiteral("List2"));
+    lists_->addList(List2_, QStringLiteral("---"));
+    const int columns = *std::max_element(layout.columnOrder.begin(), layout.columnOrder.end());
+    List1_.assign(static_cast<std::size_t>(columns + 1), nullptr);
+    std::vector<QWidget*> underHeadings;
+    for (std::size_t place = 0; place < layout.columnOrder.size(); ++place) {
+        const int k = layout.columnOrder[place];
+        QListWidget* list = makeList(QStringLiteral("List1_") + QString::number(k));
+        List1_[static_cast<std::size_t>(k)] = list;
+        lists_->addList(list, QStringLiteral("----------"));
+        underHeadings.push_back(list);
+        if (place + 1 == static_cast<std::size_t>(layout.lineAfter)) {
+            Line1_ = namedControl<QFrame>(QStringLiteral("Line1"));
+            Line1_->setFrameShape(QFrame::VLine);
+            lists_->addLine(Line1_);
+        }
+    }
+    Label7_ = namedControl<ColumnHeadings>(QStringLiteral("Label7"), layout.headings, this);
+    Label7_->setColumns(underHeadings);
+
+    Command1_ =
+        namedControl<QPushButton>(QStringLiteral("Command1"), QStringLiteral("close"), this);
+    Command2_ = namedControl<QPushButton>(QStringLiteral("Command2"), QStringLiteral("exit"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1_);
+    Text_.assign(static_cast<std::size_t>(layout.outputs + 1), nullptr);
+    for (int k = 1; k <= layout.outputs; ++k) {
+        QLineEdit* field =
+            namedControl<QLineEdit>(QStringLiteral("Text") + QString::number(k), this);
+        makeOutputField(*field);
+        Text_[static_cast<std::size_t>(k)] = field;
+        buttons->addWidget(field);
+    }
+    buttons->addWidget(Command2_);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(Label5_, 0, Qt::AlignHCenter);
+    column->addWidget(Label7_);
+    column->addWidget(lists_, 1);
+    column->addLayout(buttons);
+
+    connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Command2_, &QPushButton::clicked, this, [] { endProgram(); });
+    setWindowKeys(*this, nullptr, [this] { hide(); });
+}
+
+void SimResultsWindow::showContent(const sim::ResultsContent& content) {
+    List2_->clear();
+    for (QListWidget* list : List1_)
+        if (list != nullptr) list->clear();
+    for (QLineEdit* field : Text_)
+        if (field != nullptr) field->clear();
+    List2_->addItems(content.states);
+    for (std::size_t k = 1; k <= content.columns.size() && k < List1_.size(); ++k)
+        List1_[k]->addItems(content.columns[k - 1]);
+    for (std::size_t k = 1;
+         k <= static_cast<std::size_t>(content.outputs.size()) && k < Text_.size(); ++k)
+        Text_[k]->setText(content.outputs[static_cast<qsizetype>(k - 1)]);
+    lists_->fitToEntries();
+}
+
+void SimResultsWindow::showBeside(const QWidget& main) {
+    ui::showBeside(*this, main);
+}
+
+}  // namespace orven::ui

@@ -1,0 +1,75 @@
+#include "orven/ui/simple_sim/form1.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "model_picture.h"
+#include "orven/ui/named_control.h"
+#include "orven/ui/sim_kit/results_window.h"
+#include "orven/ui/sim_kit/simulator_controls.h"
+
+namespace orven::simple_sim {
+
+namespace {
+
+ui::ResultsLayout resultsLayout() {
+    // The blanks between the headings stand as the window has always had them: 13, 11, 14, 11
+    // and 12.
+    return {
+        QStringLiteral("Ν1             Ν2           Ν3              Ν4           Ν5            Ν6"),
+        {1, 2, 3, 5, 4, 6},
+        3,
+        2};
+}
+
+std::vector<ui::SimulatorControls::Option> experimentOptions() {
+    return {{QStringLiteral("1o Πείραμα"), 0},
+            {QStringLiteral("2o Πείραμα"), 1},
+            {QStringLiteral("3o Πείραμα"), 2},
+            {QStringLiteral("Tυχαίες"), sim::kRandomExperiment}};
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform, QWidget* parent)
+    : QWidget(parent),
+      platform_(platform),
+      form2_(new ui::SimResultsWindow(resultsLayout(), this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("MONTE CARLO SIMULATION"));
+    controls_ = new ui::SimulatorControls(*this, simulator_.controller(), platform_, *form2_,
+                                          experimentOptions(), simulator_.experiment());
+
+    // Populations: a column at the top left, each caption to the left of its field.
+    auto* populations = new QGridLayout;
+    QLineEdit** fields[] = {&Text1_, &Text2_, &Text3_};
+    for (int i = 1; i <= kSources; ++i) {
+        const QString index = QString::number(i);
+        populations->addWidget(
+            ui::namedControl<QLabel>(QStringLiteral("Label") + index, populationHeading(i), this),
+            i - 1, 0);
+        QLineEdit* field =
+            ui::namedControl<QLineEdit>(QStringLiteral("Text") + index, QStringLiteral("5"), this);
+        field->setMaximumWidth(80);
+        *fields[i - 1] = field;
+        populations->addWidget(field, i - 1, 1);
+    }
+    controls_->layOut(populations, new ModelPicture(this));
+
+    connect(controls_, &ui::SimulatorControls::startClicked, this, &Form1::start);
+    connect(controls_, &ui::SimulatorControls::experimentChosen, this,
+            [this](int experiment) { simulator_.setExperiment(experiment); });
+}
+
+Form1::~Form1() = default;
+
+QWidget& Form1::resultsWindow() {
+    return *form2_;
+}
+
+void Form1::start() {
+    simulator_.start({Text1_->text(), Text2_->text(), Text3_->text()}, platform_, *controls_);
+}
+
+}  // namespace orven::simple_sim
