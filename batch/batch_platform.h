@@ -24,6 +24,7 @@ class BatchPlatform final : public Platform {
                     const QString& defaultAnswer) override;
     void reseedRandom() override;
     float uniformRandom() override { return random_.uniform(); }
+    RandomSource* generator() override { return &random_; }
     QDateTime currentDateTime() override { return now_; }
     std::int64_t wallClockMilliseconds() override;
     void processEvents() override {}

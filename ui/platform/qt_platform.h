@@ -16,6 +16,7 @@ class QtPlatform final : public Platform {
                     const QString& defaultAnswer) override;
     void reseedRandom() override;
     float uniformRandom() override;
+    RandomSource* generator() override { return &random_; }
     QDateTime currentDateTime() override;
     std::int64_t wallClockMilliseconds() override;
     void processEvents() override;
