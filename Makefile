@@ -2,8 +2,13 @@
 PROGRAM ?= orven-simple
 PRESET ?= dev
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+SUDO ?= $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test deps build asan-test format clean
+.PHONY: run test deps build asan-test format clean install package package-check screenshots
+
+# A user runs the programs as they are installed: optimised, without the debug checks.
+run install package: PRESET = release
 
 deps:
 	bash scripts/install-deps
@@ -17,6 +22,18 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET) -j $(JOBS)
+
+install: build
+	$(SUDO) cmake --install build/$(PRESET) --prefix $(PREFIX)
+
+package: build
+	cd build/$(PRESET) && cpack -G DEB
+
+package-check: deps
+	bash scripts/check-package
+
+screenshots: deps
+	bash scripts/take-screenshots
 
 asan-test:
 	$(MAKE) test PRESET=asan

@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "orven/version.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Headless runs of the orven solvers and simulators", "orven-batch"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "orven-batch " + std::string(orven::kVersion));
     int exitCode = 0;
     orven::batch::addSimpleSolverCommand(app, exitCode);
     orven::batch::addSimpleSimCommand(app, exitCode);
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
         return app.exit(help);
     } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
     } catch (const CLI::ParseError& error) {
         std::fprintf(stderr, "orven-batch: %s\n", error.what());
         return 2;

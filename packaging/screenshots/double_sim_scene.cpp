@@ -1,0 +1,16 @@
+// orven-sim: the main window after a default run, and the results window it opens.
+#include <orven/ui/double_sim/form1.h>
+
+#include "scene.h"
+
+namespace {
+
+[[maybe_unused]] const bool registered = orven::screenshots::addScene({
+    QStringLiteral("orven-sim"),
+    [](orven::Platform& platform) { return std::make_unique<orven::double_sim::Form1>(platform); },
+    QStringLiteral("Command1"),
+    {{QStringLiteral("main"), QStringLiteral("Form1"), {}},
+     {QStringLiteral("results"), QStringLiteral("Form2"), {}}},
+});
+
+}  // namespace
