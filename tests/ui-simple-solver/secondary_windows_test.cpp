@@ -9,9 +9,9 @@
 #include "window_driver.h"
 
 using orven::displayForm;
-using orven::simple::ui::Form1;
-using orven::simple::ui::Form2;
-using orven::simple::ui::Form3;
+using orven::simple_solver::ui::Form1;
+using orven::simple_solver::ui::Form2;
+using orven::simple_solver::ui::Form3;
 using orven::testing::click;
 using orven::testing::control;
 using orven::testing::items;

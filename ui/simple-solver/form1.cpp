@@ -13,10 +13,11 @@
 
 #include "form2.h"
 #include "form3.h"
-#include "orven/ui/named_control.h"
+#include "orven/number_text.h"
 #include "orven/platform.h"
+#include "orven/ui/named_control.h"
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 namespace {
 
@@ -40,7 +41,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
 
     // Connected after the initial texts are in place: they are not edits.
     connect(text1_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { solver_.editR(text); });
+            [this](const QString& text) { solver_.setR(numberFromText(text)); });
     for (int k = 0; k < kPopulationFields; ++k) {
         connect(text2_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
                 [this, k](const QString& text) { populationEdited(k, text); });
@@ -57,14 +58,14 @@ QLayout* Form1::inputColumn() {
     inputs->addWidget(
         namedControl<QLabel>(QStringLiteral("Label1"), QStringLiteral("Αριθμός τάξων R"), this), 0,
         0);
-    text1_ = namedControl<QLineEdit>(QStringLiteral("Text1"), solver_.rText(), this);
+    text1_ = namedControl<QLineEdit>(QStringLiteral("Text1"), displayForm(solver_.R()), this);
     inputs->addWidget(text1_, 0, 1);
     for (int k = 0; k < kPopulationFields; ++k) {
         const auto at = static_cast<std::size_t>(k);
         label2_[at] = namedControl<QLabel>(QStringLiteral("Label2_%1").arg(k),
                                            QStringLiteral("N%1").arg(k + 1), this);
         text2_[at] = namedControl<QLineEdit>(QStringLiteral("Text2_%1").arg(k),
-                                             solver_.populationText(k), this);
+                                             displayForm(solver_.population(k)), this);
         label2_[at]->hide();
         text2_[at]->hide();
         inputs->addWidget(label2_[at], k + 1, 0);
@@ -127,7 +128,7 @@ QLayout* Form1::outputColumn() {
 }
 
 void Form1::populationEdited(int k, const QString& text) {
-    solver_.editPopulation(k, text);
+    solver_.setPopulation(k, numberFromText(text));
     showSetUp();
 }
 
@@ -149,15 +150,22 @@ void Form1::experimentChosen(int code) {
 }
 
 void Form1::start() {
-    StartHooks hooks;
-    hooks.accepted = [this] { clearOutputLists(); };
-    hooks.setUpDone = [this](int) { showSetUp(); };
-    hooks.computing = [this](bool busy) { setBusy(busy); };
-    hooks.output = [this](const QString& text) { text4_->setText(text); };
-    hooks.lists = [this](const OutputLists& lists) { fillOutputLists(lists); };
-    const StartResult result = solver_.start(platform_, hooks);
-    // A failed run leaves no output beside the emptied lists.
-    if (result.end == StartEnd::Failed) text4_->clear();
+    struct View final : solver_kit::SolverView {
+        Form1& form;
+        explicit View(Form1& f) : form(f) {}
+        void runAccepted() override { form.clearOutputLists(); }
+        void setUpDone() override { form.showSetUp(); }
+        void computingStarted() override { form.setBusy(true); }
+        void computingEnded() override { form.setBusy(false); }
+        void showOutput(const QString& text) override { form.text4_->setText(text); }
+        void showStates(const QStringList& states) override { form.list1_[0]->addItems(states); }
+        void showRates(const std::vector<QStringList>& rates) override {
+            for (std::size_t i = 0; i < rates.size() && i + 1 < form.list1_.size(); ++i) {
+                form.list1_[i + 1]->addItems(rates[i]);
+            }
+        }
+    } view(*this);
+    solver_.start(platform_, view);
 }
 
 void Form1::openSummaryWindow() {
@@ -204,13 +212,6 @@ void Form1::clearOutputLists() {
     for (QListWidget* list : list1_) list->clear();
 }
 
-void Form1::fillOutputLists(const OutputLists& lists) {
-    list1_[0]->addItems(lists.states);
-    for (std::size_t i = 0; i < lists.rates.size() && i + 1 < list1_.size(); ++i) {
-        list1_[i + 1]->addItems(lists.rates[i]);
-    }
-}
-
 void Form1::setBusy(bool busy) {
     if (busy == busy_) return;
     busy_ = busy;
@@ -221,4 +222,4 @@ void Form1::setBusy(bool busy) {
     }
 }
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

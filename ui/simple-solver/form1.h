@@ -6,7 +6,7 @@
 
 #include "form2.h"
 #include "form3.h"
-#include "orven/simple/simple_solver.h"
+#include "orven/simple_solver/simple_solver.h"
 #include "output_heading.h"
 
 class QLabel;
@@ -18,7 +18,7 @@ namespace orven {
 class Platform;
 }
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 // The main window of orven-simple: R, the population fields, the experiment name, the buttons,
 // and the output rates per state with the synchronization output. It owns the program's state
@@ -54,7 +54,6 @@ class Form1 final : public QWidget {
     void showSetUp();
     void showClassLists(int classes);
     void clearOutputLists();
-    void fillOutputLists(const OutputLists& lists);
     void setBusy(bool busy);
 
     Platform& platform_;
@@ -73,4 +72,4 @@ class Form1 final : public QWidget {
     QPointer<Form3> summaryWindow_;
 };
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

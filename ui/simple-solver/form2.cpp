@@ -9,7 +9,7 @@
 
 #include "network_picture.h"
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 namespace {
 
@@ -54,4 +54,4 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window), options_(new QButto
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

@@ -4,7 +4,7 @@
 
 class QButtonGroup;
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 // The experiment window: three preset experiments and "back". Choosing one only reports its
 // code; the main window stores it and names it. Closing the window only hides it, so that its
@@ -22,4 +22,4 @@ class Form2 final : public QWidget {
     QButtonGroup* options_;
 };
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

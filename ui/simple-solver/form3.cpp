@@ -11,7 +11,7 @@
 
 #include "orven/platform.h"
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 namespace {
 
@@ -22,11 +22,11 @@ struct ListNames {
     QString heading;
 };
 
-std::array<ListNames, RunSummary::kWindowLists> listNames() {
-    std::array<ListNames, RunSummary::kWindowLists> names;
+std::array<ListNames, 10> listNames() {
+    std::array<ListNames, 10> names;
     names[0] = {QStringLiteral("List3"), QStringLiteral("Label10")};
     names[1] = {QStringLiteral("List2"), QStringLiteral("Label1")};
-    for (int c = 1; c < RunSummary::kWindowLists - 1; ++c) {
+    for (int c = 1; c < 10 - 1; ++c) {
         names[static_cast<std::size_t>(c) + 1] = {QStringLiteral("List1_%1").arg(c),
                                                   QStringLiteral("Label%1").arg(c + 1)};
     }
@@ -35,7 +35,7 @@ std::array<ListNames, RunSummary::kWindowLists> listNames() {
 
 }  // namespace
 
-Form3::Form3(const RunSummary& summary, Platform& platform, QWidget* parent)
+Form3::Form3(const solver_kit::RunSummary& summary, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Συγκεντρωτικά"));
@@ -55,7 +55,7 @@ Form3::Form3(const RunSummary& summary, Platform& platform, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(2);
     const auto names = listNames();
-    const auto headings = RunSummary::headings();
+    const auto& headings = summary.headings();
     for (std::size_t k = 0; k < names.size(); ++k) {
         auto* heading = new QLabel(headings[k], this);
         heading->setObjectName(names[k].heading);
@@ -75,7 +75,7 @@ Form3::Form3(const RunSummary& summary, Platform& platform, QWidget* parent)
     connect(exit, &QAction::triggered, this, &Form3::endRequested);
 }
 
-void Form3::fillLists(const std::array<QStringList, RunSummary::kWindowLists>& lists) {
+void Form3::fillLists(const std::vector<QStringList>& lists) {
     const auto names = listNames();
     for (std::size_t k = 0; k < names.size(); ++k) {
         findChild<QListWidget*>(names[k].list)->addItems(lists[k]);
@@ -106,4 +106,4 @@ void Form3::closeEvent(QCloseEvent* event) {
     emit unloadRequested();
 }
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

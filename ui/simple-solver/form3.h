@@ -4,13 +4,13 @@
 #include <QWidget>
 #include <array>
 
-#include "orven/simple/summary.h"
+#include "orven/solver_kit/run_summary.h"
 
 namespace orven {
 class Platform;
 }
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 // The summary window: the run summary as it was when the window was loaded, in ten lists under
 // their headings, and the menu "File" with "Back", "Print" and "Exit". The lists are filled
@@ -18,7 +18,7 @@ namespace orven::simple::ui {
 class Form3 final : public QWidget {
     Q_OBJECT
   public:
-    Form3(const RunSummary& summary, Platform& platform, QWidget* parent = nullptr);
+    Form3(const solver_kit::RunSummary& summary, Platform& platform, QWidget* parent = nullptr);
 
   signals:
     // "Back", or the window closed: the window is hidden and is to be discarded, so that the
@@ -31,11 +31,11 @@ class Form3 final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void fillLists(const std::array<QStringList, RunSummary::kWindowLists>& lists);
+    void fillLists(const std::vector<QStringList>& lists);
     void fitSerialNumbers();
     void scrollListsTogether();
 
     Platform& platform_;
 };
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orven-simple"));
     orven::QtPlatform platform;
-    orven::simple::ui::Form1 window(platform);
+    orven::simple_solver::ui::Form1 window(platform);
     window.show();
     return QApplication::exec();
 }

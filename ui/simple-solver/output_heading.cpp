@@ -1,6 +1,6 @@
 #include "output_heading.h"
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 namespace {
 
@@ -36,4 +36,4 @@ std::array<int, kOutputLists> outputHeadingSpans() {
     return spans;
 }
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-namespace orven::simple::ui {
+namespace orven::simple_solver::ui {
 
 // The main window's list boxes: List1(0) for the states, List1(1..4) for classes 1 to 4.
 inline constexpr int kOutputLists = 5;
@@ -16,4 +16,4 @@ QString outputHeading(int classes);
 // placed under their headings when the heading is drawn in a fixed-width font.
 std::array<int, kOutputLists> outputHeadingSpans();
 
-}  // namespace orven::simple::ui
+}  // namespace orven::simple_solver::ui

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <vector>
 
+#include "class_model.h"
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/iteration.h"
 #include "orven/aggregation/solver_state.h"
-#include "orven/simple/setup.h"
 #include "scripted_platform.h"
 
 using namespace orven;
@@ -18,10 +17,7 @@ namespace {
 // A model of R = populations.size() classes with the rates of an experiment, sized for the
 // iteration (Na found, x, P, Q and P0 at 0).
 SolverState model(const std::vector<int>& populations, int code = 0) {
-    std::array<QString, 5> texts;
-    for (std::size_t k = 0; k < populations.size(); ++k) texts[k] = QString::number(populations[k]);
-    SolverState state;
-    simple::initiate(state, QString::number(populations.size()), texts, code);
+    SolverState state = orven::testing::classModel(populations, code);
     aggregation::prepareIteration(state);
     return state;
 }

@@ -8,7 +8,7 @@
 
 class QLocale;
 
-namespace orven::simple {
+namespace orven::solver_kit {
 
 // Xout(0..R, 0..Nmax): the output rate of the class-i aggregate station holding n class-i
 // jobs, the rate that makes a two-station cycle with class i's own station reproduce P(i, ·).
@@ -23,15 +23,18 @@ struct RateIndex {
 };
 std::optional<RateIndex> firstNonFinite(const aggregation::Table& Xout);
 
-// What the main window's list boxes show, in display form.
+// What the main window's list boxes show, in display form, for the states firstState..Nmax.
 struct OutputLists {
-    QStringList states;              // List1(0): 1..Nmax
-    std::vector<QStringList> rates;  // rates[i - 1] is List1(i): Xout(i, 1..Nmax) truncated
-                                     // to 3 decimals, empty where 0, then "---------"
+    QStringList states;              // List1(0): the states
+    std::vector<QStringList> rates;  // rates[i - 1] is List1(i): Xout(i, n) truncated to 3
+                                     // decimals, empty where 0, then "---------"
 };
 
+// The simple network lists its states from 1, the double network from 0, where every class
+// shows an empty item, so that a list's rows stay level with the states.
 OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout,
-                        const QLocale& locale);
-OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout);
+                        int firstState, const QLocale& locale);
+OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout,
+                        int firstState);
 
-}  // namespace orven::simple
+}  // namespace orven::solver_kit

@@ -1,11 +1,11 @@
-#include "orven/simple/output_rates.h"
+#include "orven/solver_kit/output_rates.h"
 
 #include <QLocale>
 #include <cmath>
 
 #include "orven/number_text.h"
 
-namespace orven::simple {
+namespace orven::solver_kit {
 
 aggregation::Table findXout(const aggregation::SolverState& state) {
     aggregation::Table Xout(state.R + 1, state.Nmax + 1);
@@ -30,12 +30,12 @@ std::optional<RateIndex> firstNonFinite(const aggregation::Table& Xout) {
 }
 
 OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout,
-                        const QLocale& locale) {
+                        int firstState, const QLocale& locale) {
     OutputLists lists;
-    for (int n = 1; n <= state.Nmax; ++n) lists.states.append(displayForm(n, locale));
+    for (int n = firstState; n <= state.Nmax; ++n) lists.states.append(displayForm(n, locale));
     for (int i = 1; i <= state.R; ++i) {
         QStringList rates;
-        for (int n = 1; n <= state.Nmax; ++n) {
+        for (int n = firstState; n <= state.Nmax; ++n) {
             const double rate = Xout(i, n);
             rates.append(rate != 0 ? displayForm(truncateTo(rate, 1000), locale) : QString());
         }
@@ -45,8 +45,9 @@ OutputLists outputLists(const aggregation::SolverState& state, const aggregation
     return lists;
 }
 
-OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout) {
-    return outputLists(state, Xout, QLocale::system());
+OutputLists outputLists(const aggregation::SolverState& state, const aggregation::Table& Xout,
+                        int firstState) {
+    return outputLists(state, Xout, firstState, QLocale::system());
 }
 
-}  // namespace orven::simple
+}  // namespace orven::solver_kit

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 
+#include "class_model.h"
 #include "orven/aggregation/iteration.h"
 #include "orven/number_text.h"
-#include "orven/simple/setup.h"
 #include "scripted_platform.h"
 
 using namespace orven;
@@ -15,12 +14,7 @@ using aggregation::SolverState;
 namespace {
 
 SolverState setUpModel(std::initializer_list<int> populations, int code) {
-    std::array<QString, 5> texts;
-    std::size_t k = 0;
-    for (int n : populations) texts[k++] = QString::number(n);
-    SolverState state;
-    simple::initiate(state, QString::number(populations.size()), texts, code);
-    return state;
+    return orven::testing::classModel(populations, code);
 }
 
 struct Reference {
@@ -111,9 +105,7 @@ TEST(Iteration, TheHardLimitEndsARunLikeTheCutOff) {
 TEST(Iteration, AValueThatIsNotFiniteIsNeverTakenForConvergence) {
     orven::testing::ScriptedPlatform platform(1);
     // A class without jobs: its rate table starts with 0, which the class subsystem divides by.
-    std::array<QString, 5> texts{QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("5")};
-    SolverState state;
-    simple::initiate(state, QStringLiteral("3"), texts, 0);
+    SolverState state = setUpModel({5, 0, 5}, 0);
     const auto outcome = aggregation::iterate(state, platform);
     EXPECT_EQ(outcome.end, IterationEnd::NotFinite);
     aggregation::reportIterationEnd(platform, outcome);

@@ -6,7 +6,7 @@
 #include "orven/aggregation/solver_state.h"
 #include "orven/results_block.h"
 
-namespace orven::simple {
+namespace orven::simple_solver {
 
 // The default answer of the file-name prompt that precedes the results file.
 QString defaultFileName();  // "ORVEN SIMPLE " (trailing blank)
@@ -16,4 +16,4 @@ QString defaultFileName();  // "ORVEN SIMPLE " (trailing blank)
 ResultsBlock findXallBlock(const aggregation::SolverState& state, const aggregation::Table& Xout,
                            int experimentCode, const QDateTime& when);
 
-}  // namespace orven::simple
+}  // namespace orven::simple_solver
