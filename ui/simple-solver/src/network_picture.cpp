@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace orven::simple_solver::ui {
+namespace orven::simple_solver {
 
 namespace {
 
@@ -69,4 +69,4 @@ void NetworkPicture::paintEvent(QPaintEvent*) {
     }
 }
 
-}  // namespace orven::simple_solver::ui
+}  // namespace orven::simple_solver

@@ -4,7 +4,7 @@
 
 class QButtonGroup;
 
-namespace orven::simple_solver::ui {
+namespace orven::simple_solver {
 
 // The experiment window: three preset experiments and "back". Choosing one only reports its
 // code; the main window stores it and names it. Closing the window only hides it, so that its
@@ -19,7 +19,7 @@ class Form2 final : public QWidget {
     void experimentChosen(int code);
 
   private:
-    QButtonGroup* options_;
+    QButtonGroup* Option1_;
 };
 
-}  // namespace orven::simple_solver::ui
+}  // namespace orven::simple_solver

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace orven::simple_solver::ui {
+namespace orven::simple_solver {
 
 // The experiment window's decorative picture: the simple network with three classes, each with
 // its own station, meeting at the synchronization station.
@@ -17,4 +17,4 @@ class NetworkPicture final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace orven::simple_solver::ui
+}  // namespace orven::simple_solver

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QStringList>
 #include <QWidget>
-#include <array>
 
 #include "orven/solver_kit/run_summary.h"
 
@@ -10,7 +8,7 @@ namespace orven {
 class Platform;
 }
 
-namespace orven::simple_solver::ui {
+namespace orven::simple_solver {
 
 // The summary window: the run summary as it was when the window was loaded, in ten lists under
 // their headings, and the menu "File" with "Back", "Print" and "Exit". The lists are filled
@@ -24,18 +22,14 @@ class Form3 final : public QWidget {
     // "Back", or the window closed: the window is hidden and is to be discarded, so that the
     // next opening loads it again with the summary as it then is.
     void unloadRequested();
-    // "Exit": the program ends.
-    void endRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void fillLists(const std::vector<QStringList>& lists);
-    void fitSerialNumbers();
-    void scrollListsTogether();
+    void print();
 
     Platform& platform_;
 };
 
-}  // namespace orven::simple_solver::ui
+}  // namespace orven::simple_solver
