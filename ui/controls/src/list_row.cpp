@@ -32,8 +32,7 @@ class ListRow::Body final : public QScrollArea {
     explicit Body(ListRow& row) : QScrollArea(&row), row_(row) {}
 
     QSize sizeHint() const override {
-        const int rows = std::clamp(row_.rowCount(), 1, row_.visibleRows_);
-        return {fittedWidth(), rows * row_.rowHeight() + 2 * frameWidth() + 4};
+        return {fittedWidth(), row_.visibleRows_ * row_.rowHeight() + 2 * frameWidth() + 4};
     }
     QSize minimumSizeHint() const override {
         const int rows = std::min(row_.visibleRows_, 4);
