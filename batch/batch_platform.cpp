@@ -1,6 +1,7 @@
 #include "batch_platform.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "orven/clock.h"
@@ -14,11 +15,11 @@ constexpr std::uint64_t kFixedClock = 20260131140509ULL;
 }  // namespace
 
 BatchPlatform::BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
-                             std::optional<QString> outputName)
+                             std::optional<QString> outputPath)
     : random_(seed),
       fixedClock_(fixedClock),
       now_(std::move(now)),
-      outputName_(std::move(outputName)) {}
+      outputPath_(std::move(outputPath)) {}
 
 void BatchPlatform::showMessage(const QString& text, MessageIcon, const QString& title) {
     QString line = title.isEmpty() ? text : title + QStringLiteral(": ") + text;
@@ -28,7 +29,7 @@ void BatchPlatform::showMessage(const QString& text, MessageIcon, const QString&
 }
 
 QString BatchPlatform::askText(const QString&, const QString&, const QString& defaultAnswer) {
-    return outputName_.value_or(defaultAnswer);
+    return outputPath_ ? QFileInfo(*outputPath_).fileName() : defaultAnswer;
 }
 
 void BatchPlatform::reseedRandom() {
@@ -40,11 +41,11 @@ std::int64_t BatchPlatform::wallClockMilliseconds() {
 }
 
 QString BatchPlatform::resultsFolder() {
-    return QDir::currentPath();
+    return outputPath_ ? QFileInfo(*outputPath_).path() : QDir::currentPath();
 }
 
 AppendOutcome BatchPlatform::appendFile(const QString& path, const QByteArray& bytes) {
-    if (!outputName_) return {true, {}};
+    if (!outputPath_) return {true, {}};
     AppendOutcome outcome = appendToFile(path, bytes);
     if (!outcome.ok) writesSucceeded_ = false;
     return outcome;

@@ -9,11 +9,13 @@
 namespace orven::batch {
 
 // The platform of a headless run. Messages go to standard error; the file-name prompt is
-// answered with the --output name, and without one nothing is written.
+// answered with the name of the --output path, in the folder of that path, and without one
+// nothing is written.
 class BatchPlatform final : public Platform {
   public:
+    // `outputPath`: absolute, without its ".txt".
     BatchPlatform(std::uint64_t seed, bool fixedClock, QDateTime now,
-                  std::optional<QString> outputName);
+                  std::optional<QString> outputPath);
 
     const QStringList& messages() const { return messages_; }
     // False when a write to the results file failed.
@@ -36,7 +38,7 @@ class BatchPlatform final : public Platform {
     RandomSource random_;
     bool fixedClock_;
     QDateTime now_;
-    std::optional<QString> outputName_;
+    std::optional<QString> outputPath_;
     QStringList messages_;
     bool writesSucceeded_ = true;
 };

@@ -1,6 +1,9 @@
 #include "common_options.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <charconv>
 #include <cstdio>
 #include <random>
 
@@ -9,8 +12,42 @@
 
 namespace orven::batch {
 
+namespace {
+
+// A seed is a whole number that a 64-bit generator takes as it is: no sign, no wrap-around.
+std::string seedProblem(const std::string& text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) {
+        return "must be a whole number from 0 to 18446744073709551615";
+    }
+    return {};
+}
+
+// The results file is the path as given with ".txt" added: a path that names no file of its
+// own (empty, a folder, "." or "..") would write a hidden ".txt", and a control character has
+// no place in a file name.
+std::string outputProblem(const std::string& text) {
+    const QString path = QString::fromStdString(text);
+    for (const QChar c : path) {
+        if (c.category() == QChar::Other_Control) {
+            return "must not hold a line break or another control character";
+        }
+    }
+    const QString name = path.section(u'/', -1);
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) {
+        return "must name a file: a path whose last part is a name, to which .txt is "
+               "added";
+    }
+    return {};
+}
+
+}  // namespace
+
 void addCommonOptions(CLI::App& command, CommonOptions& options) {
-    command.add_option("--seed", options.seed, "fixed seed: every run with it repeats exactly");
+    command.add_option("--seed", options.seed, "fixed seed: every run with it repeats exactly")
+        ->check(seedProblem);
     command.add_option("--date", options.date, "date and time written in the results block")
         ->check([](const std::string& text) {
             const auto when = QDateTime::fromString(QString::fromStdString(text),
@@ -20,8 +57,11 @@ void addCommonOptions(CLI::App& command, CommonOptions& options) {
         });
     command.add_option("--format", options.format, "block or json")
         ->check(CLI::IsMember({"block", "json"}));
-    command.add_option("--output", options.output,
-                       "append the block to NAME.txt in the current folder");
+    command
+        .add_option("--output", options.output,
+                    "append the block to PATH.txt (a path relative to the current folder or "
+                    "absolute)")
+        ->check(outputProblem);
 }
 
 std::unique_ptr<BatchPlatform> makePlatform(const CommonOptions& options) {
@@ -31,7 +71,9 @@ std::unique_ptr<BatchPlatform> makePlatform(const CommonOptions& options) {
                                                       QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const std::uint64_t seed = options.seed.value_or(std::random_device{}());
     std::optional<QString> output;
-    if (options.output) output = QString::fromStdString(*options.output);
+    if (options.output) {
+        output = QDir::current().absoluteFilePath(QString::fromStdString(*options.output));
+    }
     return std::make_unique<BatchPlatform>(seed, options.seed.has_value(), now, output);
 }
 

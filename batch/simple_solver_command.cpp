@@ -6,7 +6,7 @@
 
 #include "commands.h"
 #include "common_options.h"
-#include "orven/simple/simple_solver.h"
+#include "orven/simple_solver/simple_solver.h"
 
 namespace orven::batch {
 
@@ -51,8 +51,8 @@ const char* endName(aggregation::IterationEnd end) {
 }
 
 // Every number of a completed run.
-nlohmann::ordered_json runJson(const simple::SimpleSolver& solver,
-                               const simple::StartResult& result) {
+nlohmann::ordered_json runJson(const simple_solver::SimpleSolver& solver,
+                               const solver_kit::StartResult& result) {
     const auto& s = solver.state();
     const auto& outcome = *result.iteration;
     nlohmann::ordered_json out{{"R", s.R},
@@ -81,15 +81,15 @@ int run(const SimpleSolverOptions& options) {
     const std::vector<int> populations = classPopulations(options.populations);
     const auto platform = makePlatform(options.common);
 
-    simple::SimpleSolver solver;
-    solver.editR(QString::number(populations.size()));
+    simple_solver::SimpleSolver solver;
+    solver.setR(static_cast<double>(populations.size()));
     solver.chooseExperiment(options.experiment);
     for (std::size_t k = 0; k < populations.size(); ++k) {
-        solver.editPopulation(static_cast<int>(k), QString::number(populations[k]));
+        solver.setPopulation(static_cast<int>(k), populations[k]);
     }
-    const simple::StartResult result = solver.start(*platform);
+    const solver_kit::StartResult result = solver.start(*platform);
     // Refusals and failures have gone to standard error as the platform's messages.
-    if (result.end != simple::StartEnd::Completed) return 1;
+    if (result.end != solver_kit::StartEnd::Completed) return 1;
 
     return printRunOutput(*platform, options.common, result.block,
                           [&] { return runJson(solver, result); });

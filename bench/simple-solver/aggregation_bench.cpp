@@ -6,7 +6,7 @@
 
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/iteration.h"
-#include "orven/simple/setup.h"
+#include "orven/simple_solver/setup.h"
 #include "scripted_platform.h"
 
 using namespace orven;
@@ -14,10 +14,12 @@ using namespace orven;
 namespace {
 
 aggregation::SolverState model(int population, int code) {
-    std::array<QString, 5> texts;
-    texts.fill(QString::number(population));
+    std::array<double, 5> populations;
+    populations.fill(population);
+    solver_kit::RateChoice rates;
+    rates.choosePreset(code);
     aggregation::SolverState state;
-    simple::initiate(state, QStringLiteral("3"), texts, code);
+    simple_solver::initiate(state, 3, populations, rates);
     return state;
 }
 

@@ -33,8 +33,12 @@ AppendOutcome appendToFile(const QString& path, const QByteArray& bytes) {
 }
 
 QString askResultsFileName(Platform& platform, const QString& defaultAnswer) {
-    return platform.askText(QStringLiteral("Δώσε αρχείο για αποθήκευση πληροφοριών"),
-                            QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ"), defaultAnswer);
+    const QString answer =
+        platform.askText(QStringLiteral("Δώσε αρχείο για αποθήκευση πληροφοριών"),
+                         QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ"), defaultAnswer);
+    // Cancel gives an empty answer too: the results then go where the prompt proposed, never
+    // into a hidden ".txt" that the user would not find.
+    return answer.isEmpty() ? defaultAnswer : answer;
 }
 
 bool saveResultsBlock(Platform& platform, const QString& answer, const ResultsBlock& block) {

@@ -88,13 +88,13 @@ TEST(ResultsRecordTest, TwoRunsWithTheSameNameAppendTwoRecordsOldestFirst) {
     EXPECT_EQ(lines[26], u"\"ΠΕΙΡΑΜΑ \",2"_s);
 }
 
-TEST(ResultsRecordTest, CancelAtThePromptStillWritesToTheEmptyName) {
+TEST(ResultsRecordTest, CancelAtThePromptWritesToTheDefaultName) {
     ScriptedPlatform platform;
     SimpleSimulator simulator;
     RecordingView view;
     platform.cancelNextPrompt();
     simulator.start({u"2"_s, u"2"_s, u"2"_s}, platform, view);
-    EXPECT_EQ(linesOf(platform.resultsFile(QString())).size(), 23);
+    EXPECT_EQ(linesOf(platform.resultsFile(kDefaultAnswer)).size(), 23);
     ASSERT_EQ(platform.prompts().size(), 1u);
     EXPECT_EQ(platform.prompts()[0].text, u"Δώσε αρχείο για αποθήκευση πληροφοριών"_s);
     EXPECT_EQ(platform.prompts()[0].title, u"ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ"_s);

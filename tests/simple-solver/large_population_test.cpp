@@ -3,14 +3,14 @@
 #include <cmath>
 #include <vector>
 
-#include "orven/simple/simple_solver.h"
+#include "orven/simple_solver/simple_solver.h"
 #include "scripted_platform.h"
 
 using namespace orven;
 using aggregation::IterationEnd;
 using orven::testing::ScriptedPlatform;
-using simple::SimpleSolver;
-using simple::StartEnd;
+using simple_solver::SimpleSolver;
+using solver_kit::StartEnd;
 
 namespace {
 
@@ -21,14 +21,14 @@ bool mentionsNonFinite(const QString& text) {
 
 // Runs "start" with equal populations and checks that nothing shown or written is NaN or
 // infinite. Returns the run's result.
-simple::StartResult runChecked(int population, int code, std::uint64_t seed) {
+solver_kit::StartResult runChecked(int population, int code, std::uint64_t seed) {
     SimpleSolver solver;
     solver.chooseExperiment(code);
-    for (int k = 0; k < 3; ++k) solver.editPopulation(k, QString::number(population));
+    for (int k = 0; k < 3; ++k) solver.setPopulation(k, population);
     ScriptedPlatform platform(seed);
     const auto result = solver.start(platform);
     for (const auto& message : platform.messages()) EXPECT_FALSE(mentionsNonFinite(message.text));
-    EXPECT_FALSE(mentionsNonFinite(result.text4));
+    EXPECT_FALSE(mentionsNonFinite(result.output));
     const QString file =
         orven::testing::decodeResults(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")));
     EXPECT_FALSE(mentionsNonFinite(file));

@@ -7,16 +7,16 @@
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/iteration.h"
 #include "orven/number_text.h"
-#include "orven/simple/output_rates.h"
-#include "orven/simple/results.h"
-#include "orven/simple/simple_solver.h"
-#include "orven/simple/summary.h"
+#include "orven/simple_solver/results.h"
+#include "orven/simple_solver/simple_solver.h"
+#include "orven/simple_solver/summary.h"
+#include "orven/solver_kit/output_rates.h"
 #include "scripted_platform.h"
 
 using namespace orven;
 using aggregation::SolverState;
 using orven::testing::ScriptedPlatform;
-using simple::SimpleSolver;
+using simple_solver::SimpleSolver;
 
 namespace {
 
@@ -25,19 +25,20 @@ QByteArray expectedFile(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-SimpleSolver solverWith(const QString& R, const QStringList& populations, int code) {
+SimpleSolver solverWith(double R, const std::vector<double>& populations, int code) {
     SimpleSolver solver;
-    solver.editR(R);
+    solver.setR(R);
     solver.chooseExperiment(code);
-    for (int k = 0; k < populations.size(); ++k) solver.editPopulation(k, populations[k]);
+    for (std::size_t k = 0; k < populations.size(); ++k) {
+        solver.setPopulation(static_cast<int>(k), populations[k]);
+    }
     solver.setUp();
     return solver;
 }
 
 // N = (2, 2, 2), all rates 1, partner rates (1, 1, 0): every state of a class equally likely.
 SolverState workedExample() {
-    SimpleSolver solver = solverWith(
-        QStringLiteral("3"), {QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("2")}, 0);
+    SimpleSolver solver = solverWith(3, {2, 2, 2}, 0);
     SolverState state = solver.state();
     aggregation::prepareIteration(state);
     for (int i = 1; i <= 3; ++i) {
@@ -54,17 +55,15 @@ SolverState workedExample() {
 TEST(ResultsBlock, AWholeRunAppendsExactlyTheExpectedBytes) {
     struct Case {
         const char* file;
-        QStringList populations;
+        std::vector<double> populations;
         int code;
     };
     const Case cases[] = {
         {"defaults_seed1.txt", {}, 0},
-        {"populations_5_3_4_code1_seed1.txt",
-         {QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("4")},
-         1},
+        {"populations_5_3_4_code1_seed1.txt", {5, 3, 4}, 1},
     };
     for (const auto& c : cases) {
-        SimpleSolver solver = solverWith(QStringLiteral("3"), c.populations, c.code);
+        SimpleSolver solver = solverWith(3, c.populations, c.code);
         ScriptedPlatform platform(1);
         platform.answer(QStringLiteral("out"));
         solver.start(platform);
@@ -76,19 +75,18 @@ TEST(ResultsBlock, AWholeRunAppendsExactlyTheExpectedBytes) {
 
 TEST(ResultsBlock, TwoAndFourClassesWriteTheirOwnRows) {
     struct Case {
-        QString R;
+        double R;
         qsizetype lines;
         QString populationLine;
     };
     const Case cases[] = {
-        {QStringLiteral("2"), 25, QStringLiteral("\"Nr(1) = \",5,\" Nr(2)= \",5")},
-        {QStringLiteral("4"), 31,
-         QStringLiteral("\"Nr(1) = \",5,\" Nr(2)= \",5,\" Nr(3) = \",5,\" Nr(4) = \",5")},
+        {2, 25, QStringLiteral("\"Nr(1) = \",5,\" Nr(2)= \",5")},
+        {4, 31, QStringLiteral("\"Nr(1) = \",5,\" Nr(2)= \",5,\" Nr(3) = \",5,\" Nr(4) = \",5")},
     };
     for (const auto& c : cases) {
         SimpleSolver solver = solverWith(c.R, {}, 2);
         ScriptedPlatform platform(3);
-        ASSERT_EQ(solver.start(platform).end, simple::StartEnd::Completed);
+        ASSERT_EQ(solver.start(platform).end, solver_kit::StartEnd::Completed);
         QStringList lines =
             orven::testing::decodeResults(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")))
                 .split(QStringLiteral("\r\n"));
@@ -100,17 +98,17 @@ TEST(ResultsBlock, TwoAndFourClassesWriteTheirOwnRows) {
 
 TEST(OutputRates, WorkedExampleGivesThreeAndOne) {
     const SolverState state = workedExample();
-    const aggregation::Table Xout = simple::findXout(state);
+    const aggregation::Table Xout = solver_kit::findXout(state);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_NEAR(Xout(i, 1), 3, 1e-14);
         EXPECT_NEAR(Xout(i, 2), 1, 1e-14);
         EXPECT_EQ(Xout(i, 0), 0);
     }
-    const auto lists = simple::outputLists(state, Xout, QLocale(QLocale::C));
+    const auto lists = solver_kit::outputLists(state, Xout, 1, QLocale(QLocale::C));
     EXPECT_EQ(lists.states, QStringList({QStringLiteral("1"), QStringLiteral("2")}));
     EXPECT_EQ(lists.rates[0],
               QStringList({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("---------")}));
-    const QStringList lines = simple::findXallBlock(state, Xout, 0, QDateTime()).lines();
+    const QStringList lines = simple_solver::findXallBlock(state, Xout, 0, QDateTime()).lines();
     EXPECT_EQ(lines[21], QStringLiteral("\" 0 3 1\""));
 }
 
@@ -120,25 +118,25 @@ TEST(OutputRates, ListsTruncateShowZeroAsEmptyAndFollowTheLocale) {
     Xout(1, 1) = 0.5;
     Xout(1, 2) = 2.71828;
     Xout(2, 1) = 1.9999;  // truncated, not rounded
-    const auto c = simple::outputLists(state, Xout, QLocale(QLocale::C));
+    const auto c = solver_kit::outputLists(state, Xout, 1, QLocale(QLocale::C));
     EXPECT_EQ(c.rates[0], QStringList({QStringLiteral("0.5"), QStringLiteral("2.718"),
                                        QStringLiteral("---------")}));
     EXPECT_EQ(c.rates[1],
               QStringList({QStringLiteral("1.999"), QString(), QStringLiteral("---------")}));
     EXPECT_EQ(c.rates[2], QStringList({QString(), QString(), QStringLiteral("---------")}));
-    const auto greek = simple::outputLists(state, Xout, QLocale(QLocale::Greek, QLocale::Greece));
+    const auto greek =
+        solver_kit::outputLists(state, Xout, 1, QLocale(QLocale::Greek, QLocale::Greece));
     EXPECT_EQ(greek.rates[0][0], QStringLiteral("0,5"));
     // The file writes a 0 where the list shows nothing.
-    const QStringList lines = simple::findXallBlock(state, Xout, 0, QDateTime()).lines();
+    const QStringList lines = simple_solver::findXallBlock(state, Xout, 0, QDateTime()).lines();
     EXPECT_EQ(lines[22], QStringLiteral("\" 0 1.999 0\""));
 }
 
 TEST(OutputRates, AClassOfOneJobShowsOneRateAndEmptyItems) {
-    SimpleSolver solver = solverWith(
-        QStringLiteral("3"), {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("4")}, 0);
+    SimpleSolver solver = solverWith(3, {1, 4, 4}, 0);
     ScriptedPlatform platform(5);
     const auto result = solver.start(platform);
-    ASSERT_EQ(result.end, simple::StartEnd::Completed);
+    ASSERT_EQ(result.end, solver_kit::StartEnd::Completed);
     const QStringList& first = result.lists.rates[0];
     ASSERT_EQ(first.size(), 5);
     EXPECT_FALSE(first[0].isEmpty());
@@ -167,13 +165,15 @@ TEST(SummaryWindow, ListsRowsWithEmptyItemsBetweenThem) {
                           displayForm(truncateTo(result.iteration->S, 10000), QLocale(QLocale::C))};
     for (int c = 1; c < 10; ++c) EXPECT_EQ(lists[c], QStringList({row[c - 1], QString()}));
     EXPECT_EQ(row[8], QStringLiteral("0.8336"));
-    EXPECT_EQ(simple::RunSummary::headings()[9], QStringLiteral("Χ"));
+    EXPECT_EQ(solver.summary().headings()[9], QStringLiteral("Χ"));
 }
 
 TEST(SummaryWindow, TheFifteenthRowHasNoEmptyItemAfterIt) {
-    simple::RunSummary summary;
+    solver_kit::RunSummary summary(simple_solver::summaryHeadings());
     SolverState state = workedExample();
-    for (int run = 0; run < 16; ++run) summary.record(2, state, 0.74856);
+    for (int run = 0; run < 16; ++run) {
+        EXPECT_EQ(summary.record(simple_solver::summaryRow(2, state, 0.74856)), run < 15);
+    }
     const auto lists = summary.windowLists(QLocale(QLocale::C));
     for (int c = 1; c < 10; ++c) {
         ASSERT_EQ(lists[c].size(), 29);
@@ -186,9 +186,9 @@ TEST(SummaryWindow, TheFifteenthRowHasNoEmptyItemAfterIt) {
 }
 
 TEST(SummaryWindow, TwoClassesLeaveTheThirdPopulationEmpty) {
-    simple::RunSummary summary;
-    SimpleSolver solver = solverWith(QStringLiteral("2"), {}, 1);
-    summary.record(1, solver.state(), 0.5);
+    solver_kit::RunSummary summary(simple_solver::summaryHeadings());
+    SimpleSolver solver = solverWith(2, {}, 1);
+    summary.record(simple_solver::summaryRow(1, solver.state(), 0.5));
     const auto lists = summary.windowLists(QLocale(QLocale::C));
     EXPECT_EQ(lists[1][0], QStringLiteral("3"));
     EXPECT_EQ(lists[2][0], QStringLiteral("2"));

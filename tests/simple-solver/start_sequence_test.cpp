@@ -5,13 +5,13 @@
 
 #include "orven/aggregation/iteration.h"
 #include "orven/number_text.h"
-#include "orven/simple/simple_solver.h"
+#include "orven/simple_solver/simple_solver.h"
 #include "scripted_platform.h"
 
 using namespace orven;
 using orven::testing::ScriptedPlatform;
-using simple::SimpleSolver;
-using simple::StartEnd;
+using simple_solver::SimpleSolver;
+using solver_kit::StartEnd;
 
 namespace {
 
@@ -26,24 +26,36 @@ QStringList fileLines(const ScriptedPlatform& platform, const QString& answer) {
 }
 
 // Records, in order, every step of a run that the window or the user would see.
-struct Recorder {
+class Recorder final : public solver_kit::SolverView {
+  public:
     std::vector<std::string> steps;
 
-    simple::StartHooks hooks() {
-        simple::StartHooks h;
-        h.accepted = [this] { steps.push_back("accepted"); };
-        h.setUpDone = [this](int fields) { steps.push_back("fields " + std::to_string(fields)); };
-        h.computing = [this](bool busy) { steps.push_back(busy ? "busy" : "idle"); };
-        h.output = [this](const QString& text) { steps.push_back("Text4 " + text.toStdString()); };
-        h.lists = [this](const simple::OutputLists&) { steps.push_back("lists"); };
-        return h;
+    explicit Recorder(const SimpleSolver& solver) : solver_(solver) {}
+
+    void inputRefused(const solver_kit::InputProblem& problem) override {
+        steps.push_back("refused " + std::to_string(problem.field));
     }
+    void runAccepted() override { steps.push_back("accepted"); }
+    void setUpDone() override {
+        steps.push_back("fields " + std::to_string(solver_.shownFields()));
+    }
+    void computingStarted() override { steps.push_back("busy"); }
+    void computingEnded() override { steps.push_back("idle"); }
+    void showOutput(const QString& text) override {
+        steps.push_back("Text4 " + text.toStdString());
+    }
+    void showStates(const QStringList&) override { steps.push_back("states"); }
+    void showRates(const std::vector<QStringList>&) override { steps.push_back("lists"); }
+
     void watch(ScriptedPlatform& platform) {
         platform.onMessage([this](const ScriptedPlatform::Message& m) {
             steps.push_back("message " + m.title.toStdString());
         });
         platform.onPrompt([this](const ScriptedPlatform::Prompt&) { steps.push_back("prompt"); });
     }
+
+  private:
+    const SimpleSolver& solver_;
 };
 
 }  // namespace
@@ -51,9 +63,9 @@ struct Recorder {
 TEST(StartSequence, DefaultsRunExperimentZeroInTheWindowsOrder) {
     SimpleSolver solver;
     ScriptedPlatform platform;
-    Recorder recorder;
+    Recorder recorder(solver);
     recorder.watch(platform);
-    const auto result = solver.start(platform, recorder.hooks());
+    const auto result = solver.start(platform, recorder);
 
     ASSERT_EQ(result.end, StartEnd::Completed);
     const double S = result.iteration->S;
@@ -65,6 +77,7 @@ TEST(StartSequence, DefaultsRunExperimentZeroInTheWindowsOrder) {
                                             "message Aποτέλεσμα",
                                             "Text4 " + aggregation::outputText(S).toStdString(),
                                             "prompt",
+                                            "states",
                                             "lists"};
     EXPECT_EQ(recorder.steps, expected);
 
@@ -77,7 +90,7 @@ TEST(StartSequence, DefaultsRunExperimentZeroInTheWindowsOrder) {
     EXPECT_EQ(prompt.title, QStringLiteral("ΕΞΑΓΩΓΗ ΑΠΟΤΕΛΕΣΜΑΤΩΝ"));
     EXPECT_EQ(prompt.defaultAnswer, QStringLiteral("ORVEN SIMPLE "));
 
-    EXPECT_EQ(result.text4, displayForm(truncateTo(S, 1000)));
+    EXPECT_EQ(result.output, displayForm(truncateTo(S, 1000)));
     EXPECT_EQ(result.lists.states,
               QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                            QStringLiteral("4"), QStringLiteral("5")}));
@@ -89,7 +102,7 @@ TEST(StartSequence, DefaultsRunExperimentZeroInTheWindowsOrder) {
     }
     EXPECT_TRUE(result.saved);
     EXPECT_TRUE(result.recorded);
-    EXPECT_EQ(result.shownFields, 3);
+    EXPECT_EQ(solver.shownFields(), 3);
     EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 28);
 
     const auto& summary = solver.summary();
@@ -118,7 +131,7 @@ TEST(StartSequence, TheExperimentDecidesRatesFileNumberAndSummaryNumber) {
         SimpleSolver solver;
         ScriptedPlatform platform;
         solver.chooseExperiment(c.code);
-        EXPECT_EQ(simple::experimentName(c.code), c.name);
+        EXPECT_EQ(simple_solver::experimentName(c.code), c.name);
         ASSERT_EQ(solver.start(platform).end, StartEnd::Completed);
         const QStringList lines = fileLines(platform, QStringLiteral("ORVEN SIMPLE "));
         EXPECT_EQ(lines[3], QStringLiteral("\"ΠΕΙΡΑΜΑ \",") + c.fileNumber);
@@ -132,43 +145,44 @@ TEST(StartSequence, TheExperimentDecidesRatesFileNumberAndSummaryNumber) {
 
 TEST(StartSequence, InputOutOfRangeIsRefusedWithItsMessageAndNothingElse) {
     struct Case {
-        QString R;
-        QStringList populations;
+        double R;
+        std::vector<double> populations;
         QString message;
+        int field;
     };
     const QString classes = QStringLiteral("Ο αριθμός τάξεων R πρέπει να είναι 2, 3 ή 4.");
     auto population = [](const char* field) {
         return QStringLiteral("Ο πληθυσμός ") + QString::fromLatin1(field) +
                QStringLiteral(" πρέπει να είναι ακέραιος από 1 έως 32767.");
     };
-    const QStringList fives{QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5"),
-                            QStringLiteral("5"), QStringLiteral("5")};
-    auto with = [&](int k, const char* text) {
-        QStringList p = fives;
-        p[k] = QString::fromUtf8(text);
+    const std::vector<double> fives{5, 5, 5, 5, 5};
+    auto with = [&](int k, double value) {
+        std::vector<double> p = fives;
+        p[static_cast<std::size_t>(k)] = value;
         return p;
     };
+    const int R = solver_kit::InputProblem::kClassCount;
     const Case cases[] = {
-        {QStringLiteral("1"), fives, classes},
-        {QStringLiteral("5"), fives, classes},
-        {QStringLiteral("2.5"), fives, classes},
-        {QStringLiteral("R"), fives, classes},
-        {QStringLiteral("3"), with(1, "0"), population("N2")},
-        {QStringLiteral("3"), with(0, "-4"), population("N1")},
-        {QStringLiteral("3"), with(2, "2.5"), population("N3")},
-        {QStringLiteral("3"), with(2, "32768"), population("N3")},
-        {QStringLiteral("3"), with(1, ""), population("N2")},
-        {QStringLiteral("4"), with(3, "abc"), population("N4")},
+        {1, fives, classes, R},
+        {5, fives, classes, R},
+        {2.5, fives, classes, R},
+        {0, fives, classes, R},
+        {3, with(1, 0), population("N2"), 1},
+        {3, with(0, -4), population("N1"), 0},
+        {3, with(2, 2.5), population("N3"), 2},
+        {3, with(2, 32768), population("N3"), 2},
+        {4, with(3, 0), population("N4"), 3},
         // Fields beyond R are not in use.
-        {QStringLiteral("2"), with(2, "0"), QString()},
+        {2, with(2, 0), QString(), 0},
     };
     for (const auto& c : cases) {
         SimpleSolver solver;
         ScriptedPlatform platform;
-        Recorder recorder;
-        solver.editR(c.R);
-        for (int k = 0; k < 5; ++k) solver.editPopulation(k, c.populations[k]);
-        const auto result = solver.start(platform, recorder.hooks());
+        Recorder recorder(solver);
+        solver.setR(c.R);
+        for (int k = 0; k < 5; ++k)
+            solver.setPopulation(k, c.populations[static_cast<std::size_t>(k)]);
+        const auto result = solver.start(platform, recorder);
         if (c.message.isEmpty()) {
             EXPECT_EQ(result.end, StartEnd::Completed);
             continue;
@@ -180,7 +194,7 @@ TEST(StartSequence, InputOutOfRangeIsRefusedWithItsMessageAndNothingElse) {
         EXPECT_EQ(platform.messages().front().title, QStringLiteral("Σφάλμα"));
         EXPECT_EQ(platform.messages().front().icon, MessageIcon::Warning);
         EXPECT_TRUE(platform.prompts().empty());
-        EXPECT_TRUE(recorder.steps.empty());
+        EXPECT_EQ(recorder.steps, std::vector<std::string>{"refused " + std::to_string(c.field)});
         EXPECT_TRUE(platform.resultsFile(QStringLiteral("ORVEN SIMPLE ")).isEmpty());
         EXPECT_EQ(solver.summary().runs(), 0);
     }
@@ -189,10 +203,10 @@ TEST(StartSequence, InputOutOfRangeIsRefusedWithItsMessageAndNothingElse) {
 TEST(StartSequence, AFileThatCannotBeWrittenIsReportedAndTheRunStillCounts) {
     SimpleSolver solver;
     ScriptedPlatform platform;
-    Recorder recorder;
+    Recorder recorder(solver);
     recorder.watch(platform);
     platform.answer(QStringLiteral("no such folder/run"));
-    const auto result = solver.start(platform, recorder.hooks());
+    const auto result = solver.start(platform, recorder);
     EXPECT_EQ(result.end, StartEnd::Completed);
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.recorded);
@@ -201,28 +215,29 @@ TEST(StartSequence, AFileThatCannotBeWrittenIsReportedAndTheRunStillCounts) {
     EXPECT_EQ(recorder.steps[recorder.steps.size() - 2], "lists");
 }
 
-TEST(StartSequence, ACancelledPromptStillWritesTheBlockUnderTheEmptyName) {
+TEST(StartSequence, ACancelledPromptWritesTheBlockUnderTheDefaultName) {
     SimpleSolver solver;
     ScriptedPlatform platform;
     platform.cancelNextPrompt();
     EXPECT_TRUE(solver.start(platform).saved);
-    EXPECT_EQ(fileLines(platform, QString()).size(), 28);
+    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 28);
+    EXPECT_TRUE(platform.resultsFile(QString()).isEmpty());  // no hidden ".txt"
 }
 
 TEST(StartSequence, ValuesThatStopBeingFiniteEndTheRunWithAWarningAndWriteNothing) {
     SimpleSolver solver;
-    for (int k = 0; k < 3; ++k) solver.editPopulation(k, QStringLiteral("400"));
+    for (int k = 0; k < 3; ++k) solver.setPopulation(k, 400);
     ScriptedPlatform platform;
     // Partner rates far below the class rates: every class subsystem sits at its own full
     // queue, and the output of the first iteration is too small for a double.
     for (int draw = 0; draw < 3 * 400; ++draw) platform.scriptUniforms({0.01f});
-    Recorder recorder;
+    Recorder recorder(solver);
     recorder.watch(platform);
-    const auto result = solver.start(platform, recorder.hooks());
+    const auto result = solver.start(platform, recorder);
     EXPECT_EQ(result.end, StartEnd::Failed);
     EXPECT_EQ(result.iteration->end, aggregation::IterationEnd::NotFinite);
-    const std::vector<std::string> expected{"accepted", "fields 3", "busy", "idle",
-                                            "message Σφάλμα"};
+    const std::vector<std::string> expected{"accepted", "fields 3",       "busy",
+                                            "idle",     "message Σφάλμα", "Text4 "};
     EXPECT_EQ(recorder.steps, expected);
     EXPECT_EQ(platform.messages().front().text,
               QStringLiteral("Η επανάληψη απέτυχε: οι τιμές έπαψαν να είναι πεπερασμένες."));
@@ -234,7 +249,7 @@ TEST(SetUp, AnEditOfAPopulationRedoesSetUpOnly) {
     SimpleSolver solver;
     ScriptedPlatform platform;
     solver.chooseExperiment(1);
-    EXPECT_EQ(solver.editPopulation(0, QStringLiteral("7")), 3);
+    EXPECT_EQ(solver.setPopulation(0, 7), 3);
     const auto& state = solver.state();
     EXPECT_EQ(state.N[1], 7);
     EXPECT_EQ(state.Nmax, 7);
@@ -247,7 +262,7 @@ TEST(SetUp, AnEditOfAPopulationRedoesSetUpOnly) {
     EXPECT_TRUE(solver.setUpHasRun());
 
     // A smaller population afterwards: nothing of the larger one remains.
-    solver.editPopulation(0, QStringLiteral("4"));
+    solver.setPopulation(0, 4);
     EXPECT_EQ(state.Nmax, 5);
     EXPECT_EQ(state.mu(1, 3), 1);
     EXPECT_EQ(state.mu(1, 4), 0);
@@ -256,16 +271,13 @@ TEST(SetUp, AnEditOfAPopulationRedoesSetUpOnly) {
 
 TEST(SetUp, FieldsInUseFollowRWhateverTheTextsHold) {
     struct Case {
-        QString R;
+        double R;
         int fields;
     };
-    const Case cases[] = {{QStringLiteral("3"), 3},    {QStringLiteral("2"), 2},
-                          {QStringLiteral("4abc"), 4}, {QStringLiteral("7"), 5},
-                          {QStringLiteral("-2"), 0},   {QStringLiteral(""), 0},
-                          {QStringLiteral("1e300"), 5}};
+    const Case cases[] = {{3, 3}, {2, 2}, {4.5, 4}, {7, 5}, {-2, 0}, {0, 0}, {1e300, 5}};
     for (const auto& c : cases) {
         SimpleSolver solver;
-        solver.editR(c.R);
-        EXPECT_EQ(solver.editPopulation(0, QStringLiteral("x")), c.fields) << c.R.toStdString();
+        solver.setR(c.R);
+        EXPECT_EQ(solver.setPopulation(0, 0), c.fields) << c.R;
     }
 }

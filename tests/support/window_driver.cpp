@@ -1,10 +1,28 @@
 #include "window_driver.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "scripted_platform.h"
 
 namespace orven::testing {
+
+void turnWheel(QListWidget& list, int notches) {
+    const QPointF at(list.viewport()->rect().center());
+    for (int k = 0; k < std::abs(notches); ++k) {
+        QWheelEvent wheel(at, list.viewport()->mapToGlobal(at), QPoint(),
+                          QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list.viewport(), &wheel);
+    }
+}
+
+int rowAtScreenHeight(const QListWidget& list, int globalY) {
+    const QPoint at(4, list.viewport()->mapFromGlobal(QPoint(0, globalY)).y());
+    return list.indexAt(at).row();
+}
 
 void click(const QWidget& window, const QString& button) {
     QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);

@@ -26,10 +26,15 @@ T* control(const QWidget& window, const QString& name) {
 void click(const QWidget& window, const QString& button);
 void typeInto(const QWidget& window, const QString& field, const QString& text);
 
+// Turns the mouse wheel over a list by whole notches (negative: towards the user).
+void turnWheel(QListWidget& list, int notches);
+
 // What a user reads.
 QStringList items(const QWidget& window, const QString& list);
 QString textOf(const QWidget& window, const QString& control);
 bool isShown(const QWidget& window, const QString& control);
+// The row of a list that shows at a height of the screen (-1 where none).
+int rowAtScreenHeight(const QListWidget& list, int globalY);
 
 // The lines of a results file, decoded from Windows-1253, without their CR LF.
 QStringList resultsFileLines(const ScriptedPlatform& platform, const QString& answer);

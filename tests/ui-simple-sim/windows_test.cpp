@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "orven/number_text.h"
-#include "orven/ui/sim_kit/column_headings.h"
+#include "orven/ui/heading_line.h"
 #include "orven/ui/sim_kit/placement.h"
 #include "orven/ui/simple_sim/form1.h"
 #include "scripted_platform.h"
@@ -19,8 +19,10 @@ using orven::testing::click;
 using orven::testing::control;
 using orven::testing::items;
 using orven::testing::resultsFileLines;
+using orven::testing::rowAtScreenHeight;
 using orven::testing::ScriptedPlatform;
 using orven::testing::textOf;
+using orven::testing::turnWheel;
 using orven::testing::typeInto;
 
 namespace {
@@ -402,33 +404,30 @@ void WindowsTest::listsScrollTogetherUnderTheirHeadingsAndFitTheirEntries() {
     }
 
     // The wheel over one list scrolls them all, row by row in line.
-    auto* probabilities = control<QListWidget>(form2, u"List1_2"_s);
-    const QPointF inside(5, 5);
-    QWheelEvent wheel(inside, probabilities->viewport()->mapToGlobal(inside), QPoint(),
-                      QPoint(0, -120 * 4), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(probabilities->viewport(), &wheel);
+    turnWheel(*control<QListWidget>(form2, u"List1_2"_s), -4);
     auto* states = control<QListWidget>(form2, u"List2"_s);
-    const int top = states->indexAt(QPoint(2, 2)).row();
-    QVERIFY(top > 0);
-    for (const QString& name : {u"List1_1"_s, u"List1_2"_s, u"List1_3"_s}) {
-        auto* list = control<QListWidget>(form2, name);
-        QCOMPARE(list->indexAt(QPoint(2, 2)).row(), top);
-        QCOMPARE(list->visualItemRect(list->item(top)).top(),
-                 states->visualItemRect(states->item(top)).top());
-    }
+    auto* heading = control<orven::ui::HeadingLine>(form2, u"Label7"_s);
+    const int top = heading->mapToGlobal(QPoint(0, heading->height() + 6)).y();
+    const int row = rowAtScreenHeight(*states, top);
+    QVERIFY(row > 0);
+    QCOMPARE(states->item(row)->text(), QString::number(row));
+    for (const QString& name : {u"List1_1"_s, u"List1_2"_s, u"List1_3"_s})
+        QCOMPARE(rowAtScreenHeight(*control<QListWidget>(form2, name), top), row);
 
     // Each heading stands over its column, also when the window grows.
-    auto* headings = control<orven::ui::ColumnHeadings>(form2, u"Label7"_s);
-    const QStringList underHeadings = {u"List1_1"_s, u"List1_2"_s, u"List1_3"_s,
+    auto* headings = control<orven::ui::HeadingLine>(form2, u"Label7"_s);
+    const QStringList underHeadings = {u"List2"_s,   u"List1_1"_s, u"List1_2"_s, u"List1_3"_s,
                                        u"List1_5"_s, u"List1_4"_s, u"List1_6"_s};
     for (const int width : {form2.width(), form2.width() + 300}) {
         form2.resize(width, form2.height());
         QCoreApplication::processEvents();
-        for (int k = 0; k < underHeadings.size(); ++k) {
+        for (int k = 1; k < underHeadings.size(); ++k) {
+            QCOMPARE(headings->columnHeading(k), u"Ν"_s + QString::number(k));
             const auto* list = control<QWidget>(form2, underHeadings[k]);
-            const int centre = headings->mapTo(&form2, headings->wordRect(k).center()).x();
+            const int start =
+                headings->mapTo(&form2, QPoint(headings->columnPositions()[k], 0)).x();
             const int left = list->mapTo(&form2, QPoint(0, 0)).x();
-            QVERIFY2(centre > left && centre < left + list->width(), qPrintable(underHeadings[k]));
+            QVERIFY2(start > left && start < left + list->width(), qPrintable(underHeadings[k]));
         }
     }
 }

@@ -10,7 +10,7 @@
 using orven::displayForm;
 using orven::messageForm;
 using orven::truncateTo;
-using orven::simple::ui::Form1;
+using orven::simple_solver::Form1;
 using orven::testing::click;
 using orven::testing::isShown;
 using orven::testing::items;

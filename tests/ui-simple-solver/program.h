@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "form1.h"
+#include "orven/ui/simple_solver/form1.h"
 #include "scripted_platform.h"
 #include "window_driver.h"
 
@@ -11,7 +11,7 @@ namespace orven::testing {
 // The program as a user meets it: its main window shown, its platform scripted.
 struct Program {
     ScriptedPlatform platform;
-    simple::ui::Form1 form{platform};
+    simple_solver::Form1 form{platform};
 
     Program() {
         form.show();
@@ -20,11 +20,11 @@ struct Program {
     void start() { click(form, QStringLiteral("Command2")); }
     double S() const { return form.solver().state().S.back(); }
     int runs() const { return form.solver().summary().runs(); }
-    simple::ui::Form2& openExperimentWindow() {
+    simple_solver::Form2& openExperimentWindow() {
         click(form, QStringLiteral("Command1"));
         return *form.experimentWindow();
     }
-    simple::ui::Form3& openSummaryWindow() {
+    simple_solver::Form3& openSummaryWindow() {
         click(form, QStringLiteral("Command4"));
         return *form.summaryWindow();
     }

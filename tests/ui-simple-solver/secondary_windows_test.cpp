@@ -9,9 +9,9 @@
 #include "window_driver.h"
 
 using orven::displayForm;
-using orven::simple::ui::Form1;
-using orven::simple::ui::Form2;
-using orven::simple::ui::Form3;
+using orven::simple_solver::Form1;
+using orven::simple_solver::Form2;
+using orven::simple_solver::Form3;
 using orven::testing::click;
 using orven::testing::control;
 using orven::testing::items;
@@ -86,8 +86,9 @@ void SecondaryWindowsTest::everyCaptionAndTextIsTheProgramsOwn() {
         {&program.form, "Label3", QStringLiteral("έξοδος average")},
         {&program.form, "Text4", QString()},
         {&experiment, "Option1_0", QStringLiteral("μ1=1,  μ2=1,  μ3=1")},
-        {&experiment, "Option1_1", QStringLiteral("μ1=1/1.1,  μ2=1/1.2,  μ3=1/1.3")},
-        {&experiment, "Option1_2", QStringLiteral("μ1=1, μ2=0.5, μ3=0.25")},
+        // Each option names the rates its code runs.
+        {&experiment, "Option1_1", QStringLiteral("μ1=1, μ2=0.5, μ3=0.25")},
+        {&experiment, "Option1_2", QStringLiteral("μ1=1/1.1,  μ2=1/1.2,  μ3=1/1.3")},
         {&experiment, "Command1", QStringLiteral("back")},
         {&summary, "Label10", QStringLiteral("a/a")},
         {&summary, "Label1", QStringLiteral("Πείραμα")},

@@ -2,29 +2,21 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QWidget>
 #include <random>
 
+#include "greek_dialogs.h"
 #include "orven/clock.h"
 #include "orven/input_rules.h"
 #include "orven/results_file.h"
+#include "window_print.h"
 
 namespace orven {
-
-namespace {
-
-QWidget* activeParent() {
-    return QApplication::activeWindow();
-}
-
-}  // namespace
 
 QtPlatform::QtPlatform() : random_(std::random_device{}() ^ clockNanoseconds()) {}
 
@@ -32,17 +24,20 @@ void QtPlatform::showMessage(const QString& text, MessageIcon icon, const QStrin
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     title.isEmpty() ? QApplication::applicationName() : title,
                     QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    QMessageBox::Ok, activeParent());
+                    QMessageBox::Ok, dialogParent());
+    speakGreek(box);
     box.exec();
 }
 
 QString QtPlatform::askText(const QString& text, const QString& title,
                             const QString& defaultAnswer) {
-    bool accepted = false;
-    const QString answer = QInputDialog::getText(
-        activeParent(), title.isEmpty() ? QApplication::applicationName() : title, text,
-        QLineEdit::Normal, defaultAnswer, &accepted);
-    return accepted ? answer : QString();
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    dialog.setLabelText(text);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(defaultAnswer);
+    speakGreek(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 void QtPlatform::reseedRandom() {
@@ -81,7 +76,7 @@ void QtPlatform::printWindow(QObject& window) {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer on this machine: print into a PDF file that the user names.
-        const QString file = QFileDialog::getSaveFileName(
+        const QString file = askSaveFileName(
             widget, QStringLiteral("Εκτύπωση σε αρχείο PDF"),
             resultsFolder() + QStringLiteral("/") + widget->windowTitle() + QStringLiteral(".pdf"),
             QStringLiteral("PDF (*.pdf)"));
@@ -89,19 +84,10 @@ void QtPlatform::printWindow(QObject& window) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
     }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!printWidget(*widget, printer)) {
         showMessage(QStringLiteral("Η εκτύπωση δεν ήταν δυνατή."), MessageIcon::Warning,
                     errorTitle());
-        return;
     }
-    // Render the widget itself rather than a pixmap, so that text stays text in a PDF.
-    const QRect page = painter.viewport();
-    const double scale = std::min(static_cast<double>(page.width()) / widget->width(),
-                                  static_cast<double>(page.height()) / widget->height());
-    painter.scale(scale, scale);
-    widget->render(&painter);
-    painter.end();
 }
 
 }  // namespace orven

@@ -1,13 +1,13 @@
 #include <QApplication>
 
-#include "form1.h"
+#include "orven/ui/simple_solver/form1.h"
 #include "qt_platform.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orven-simple"));
     orven::QtPlatform platform;
-    orven::simple::ui::Form1 window(platform);
+    orven::simple_solver::Form1 window(platform);
     window.show();
     return QApplication::exec();
 }

@@ -18,7 +18,7 @@ QString resultsFilePath(const QString& folder, const QString& answer);
 AppendOutcome appendToFile(const QString& path, const QByteArray& bytes);
 
 // Asks for the name of the results file, as every program does at the end of a run: returns
-// the answer as typed, or an empty answer on Cancel.
+// the answer as typed, or the default answer when the answer is empty or the prompt cancelled.
 QString askResultsFileName(Platform& platform, const QString& defaultAnswer);
 
 // Appends a run's block to the file named by the answer. A failure is reported to the user

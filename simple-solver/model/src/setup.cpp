@@ -1,14 +1,11 @@
-#include "orven/simple/setup.h"
+#include "orven/simple_solver/setup.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "orven/input_rules.h"
-#include "orven/number_text.h"
-#include "orven/preset_rates.h"
 
-namespace orven::simple {
+namespace orven::simple_solver {
 
 int classesFor(double R) {
     if (!(R >= 0)) return 0;
@@ -19,31 +16,25 @@ int populationFor(double value) {
     return isValidPopulation(value) ? static_cast<int>(value) : 0;
 }
 
-int initiate(aggregation::SolverState& state, const QString& rText,
-             std::span<const QString> populationTexts, int experimentCode) {
+int initiate(aggregation::SolverState& state, double R, std::span<const double> populations,
+             const solver_kit::RateChoice& rates) {
     // A fresh state: nothing of an earlier run, not even the rates and probabilities beyond a
     // class's population, reaches this one.
     state = aggregation::SolverState{};
-    const int R =
-        std::min(classesFor(numberFromText(rText)), static_cast<int>(populationTexts.size()));
-    state.R = R;
+    const int classes = std::min(classesFor(R), static_cast<int>(populations.size()));
+    state.R = classes;
     state.omega = 1;
     state.iter = 0;
-    state.N.assign(static_cast<std::size_t>(R) + 1, 0);
-    state.Na.assign(static_cast<std::size_t>(R) + 1, 0);
+    state.N.assign(static_cast<std::size_t>(classes) + 1, 0);
+    state.Na.assign(static_cast<std::size_t>(classes) + 1, 0);
     state.Nmax = 0;
-    for (int k = 0; k < R; ++k) {
-        state.N[k + 1] =
-            populationFor(numberFromText(populationTexts[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < classes; ++k) {
+        state.N[k + 1] = populationFor(populations[static_cast<std::size_t>(k)]);
         state.Nmax = std::max(state.Nmax, state.N[k + 1]);
     }
-    state.mu.reset(R + 1, state.Nmax + 1);
-    state.P.reset(R + 1, state.Nmax + 1);
-    for (int i = 1; i <= R; ++i) {
-        for (int n = 0; n < state.N[i]; ++n) state.mu(i, n) = orven::presetRate(experimentCode, i);
-        state.mu(i, state.N[i]) = 0;
-    }
-    return R;
+    state.mu = rates.workingRates(state.N, state.Nmax);
+    state.P.reset(classes + 1, state.Nmax + 1);
+    return classes;
 }
 
-}  // namespace orven::simple
+}  // namespace orven::simple_solver

@@ -1,35 +1,17 @@
-#include "orven/simple/simple_solver.h"
+#include "orven/simple_solver/simple_solver.h"
 
 #include <algorithm>
 
 #include "orven/input_rules.h"
-#include "orven/number_text.h"
-#include "orven/platform.h"
-#include "orven/results_file.h"
-#include "orven/simple/results.h"
+#include "orven/simple_solver/results.h"
+#include "orven/simple_solver/summary.h"
 
-namespace orven::simple {
+namespace orven::simple_solver {
 
 namespace {
 
-// R values for which the window, the results file and the preset rates are complete.
-bool isSupportedR(double R) {
-    return R == 2 || R == 3 || R == 4;
-}
-
 QString classCountMessage() {
     return QStringLiteral("Ο αριθμός τάξεων R πρέπει να είναι 2, 3 ή 4.");
-}
-
-QString nonFiniteRateMessage(RateIndex at) {
-    return QStringLiteral("Ο ρυθμός εξόδου Χ") + QString::number(at.i) + u'(' +
-           QString::number(at.n) +
-           QStringLiteral(") δεν είναι πεπερασμένος αριθμός· τα αποτελέσματα δεν γράφτηκαν.");
-}
-
-template <typename Hook, typename... Args>
-void call(const Hook& hook, Args&&... args) {
-    if (hook) hook(std::forward<Args>(args)...);
 }
 
 }  // namespace
@@ -47,84 +29,72 @@ QString experimentName(int code) {
     }
 }
 
-SimpleSolver::SimpleSolver() : rText_(QStringLiteral("3")) {
-    populationTexts_.fill(QStringLiteral("5"));
+SimpleSolver::SimpleSolver() : solver_(summaryHeadings()) {
+    populations_.fill(kInitialPopulation);
 }
 
-void SimpleSolver::editR(const QString& text) {
-    rText_ = text;
-    R_ = numberFromText(text);
+void SimpleSolver::setR(double R) {
+    R_ = R;
 }
 
-int SimpleSolver::editPopulation(int k, const QString& text) {
-    if (k >= 0 && k < kPopulationFields) populationTexts_[static_cast<std::size_t>(k)] = text;
+int SimpleSolver::setPopulation(int k, double value) {
+    if (k >= 0 && k < kPopulationFields) populations_[static_cast<std::size_t>(k)] = value;
     return setUp();
 }
 
 void SimpleSolver::chooseExperiment(int code) {
-    if (code >= 0 && code <= 2) experiment_ = code;
+    rates_.choosePreset(code);
 }
 
 int SimpleSolver::setUp() {
-    const int fields = initiate(state_, rText_, populationTexts_, experimentCode());
-    R_ = numberFromText(rText_);
-    setUpHasRun_ = true;
-    shownFields_ = std::max(shownFields_, fields);
-    return fields;
+    solver_.setUp(*this);
+    return classesSetUp_;
 }
 
-std::optional<QString> SimpleSolver::inputProblem() const {
-    const double R = numberFromText(rText_);
-    if (!isSupportedR(R)) return classCountMessage();
-    for (int k = 0; k < static_cast<int>(R); ++k) {
-        if (!isValidPopulation(numberFromText(populationTexts_[static_cast<std::size_t>(k)]))) {
-            return populationRangeMessage(QStringLiteral("N") + QString::number(k + 1));
+bool SimpleSolver::hasValidR() const {
+    // The window, the results file and the preset rates are complete for these.
+    return R_ == 2 || R_ == 3 || R_ == 4;
+}
+
+solver_kit::StartResult SimpleSolver::start(Platform& platform, solver_kit::SolverView& view) {
+    return solver_.start(*this, platform, view);
+}
+
+solver_kit::StartResult SimpleSolver::start(Platform& platform) {
+    solver_kit::SolverView quiet;
+    return start(platform, quiet);
+}
+
+std::optional<solver_kit::InputProblem> SimpleSolver::inputProblem() const {
+    if (!hasValidR()) return solver_kit::InputProblem{classCountMessage()};
+    for (int k = 0; k < static_cast<int>(R_); ++k) {
+        if (!isValidPopulation(population(k))) {
+            return solver_kit::InputProblem{
+                populationRangeMessage(QStringLiteral("N") + QString::number(k + 1)), k};
         }
     }
     return std::nullopt;
 }
 
-StartResult SimpleSolver::start(Platform& platform, const StartHooks& hooks) {
-    StartResult result;
-    if (const auto problem = inputProblem()) {
-        platform.showMessage(*problem, MessageIcon::Warning, errorTitle());
-        result.shownFields = shownFields_;
-        return result;
-    }
-    call(hooks.accepted);
-    const int fields = setUp();
-    result.shownFields = shownFields_;
-    call(hooks.setUpDone, fields);
-
-    call(hooks.computing, true);
-    const aggregation::IterationOutcome outcome = aggregation::iterate(state_, platform);
-    result.iteration = outcome;
-    Xout_ = aggregation::hasResult(outcome) ? findXout(state_) : aggregation::Table();
-    call(hooks.computing, false);
-
-    result.end = StartEnd::Failed;
-    aggregation::reportIterationEnd(platform, outcome);
-    if (!aggregation::hasResult(outcome)) return result;
-    if (const auto at = firstNonFinite(Xout_)) {
-        Xout_ = aggregation::Table();
-        platform.showMessage(nonFiniteRateMessage(*at), MessageIcon::Warning, errorTitle());
-        return result;
-    }
-
-    const double S = outcome.S;
-    aggregation::showResultMessage(platform, S);
-    result.text4 = aggregation::outputText(S);
-    call(hooks.output, result.text4);
-
-    const QString answer = askResultsFileName(platform, defaultFileName());
-    result.block = findXallBlock(state_, Xout_, experimentCode(), platform.currentDateTime());
-    result.lists = outputLists(state_, Xout_);
-    call(hooks.lists, result.lists);
-    result.saved = saveResultsBlock(platform, answer, result.block);
-
-    result.recorded = summary_.record(experimentCode(), state_, S);
-    result.end = StartEnd::Completed;
-    return result;
+void SimpleSolver::setUpRun(aggregation::SolverState& state) {
+    classesSetUp_ = initiate(state, R_, populations_, rates_);
+    setUpHasRun_ = true;
+    shownFields_ = std::max(shownFields_, classesSetUp_);
 }
 
-}  // namespace orven::simple
+QString SimpleSolver::defaultFileName() const {
+    return simple_solver::defaultFileName();
+}
+
+ResultsBlock SimpleSolver::resultsBlock(const aggregation::SolverState& state,
+                                        const aggregation::Table& Xout,
+                                        const QDateTime& when) const {
+    return findXallBlock(state, Xout, experimentCode(), when);
+}
+
+solver_kit::RunSummary::Row SimpleSolver::summaryRow(const aggregation::SolverState& state,
+                                                     double S) const {
+    return simple_solver::summaryRow(experimentCode(), state, S);
+}
+
+}  // namespace orven::simple_solver

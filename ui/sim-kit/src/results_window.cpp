@@ -10,9 +10,9 @@
 #include <algorithm>
 
 #include "orven/ui/end_program.h"
+#include "orven/ui/heading_line.h"
+#include "orven/ui/list_row.h"
 #include "orven/ui/named_control.h"
-#include "orven/ui/sim_kit/column_headings.h"
-#include "orven/ui/sim_kit/list_row.h"
 #include "orven/ui/sim_kit/placement.h"
 #include "orven/ui/window_keys.h"
 
@@ -24,6 +24,16 @@ QListWidget* makeList(const QString& name) {
     auto* list = namedControl<QListWidget>(name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     return list;
+}
+
+// Where each column's heading starts in the heading text: nothing over the state numbers,
+// then one word per probability column.
+std::vector<qsizetype> headingStarts(const QString& text) {
+    std::vector<qsizetype> starts{0};
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        if (!text[k].isSpace() && (k == 0 || text[k - 1].isSpace())) starts.push_back(k);
+    }
+    return starts;
 }
 
 }  // namespace
@@ -40,28 +50,28 @@ SimResultsWindow::SimResultsWindow(const ResultsLayout& layout, QWidget* parent)
     bold.setPointSize(12);
     Label5_->setFont(bold);
 
-    // The narrowest widths that the usual entries need, so that the columns keep their place
-    // while the file prompt leaves them empty.
     lists_ = new ListRow(this);
     List2_ = makeList(QStringLiteral("List2"));
-    lists_->addList(List2_, QStringLiteral("---"));
+    lists_->addColumn(List2_);
     const int columns = *std::max_element(layout.columnOrder.begin(), layout.columnOrder.end());
     List1_.assign(static_cast<std::size_t>(columns + 1), nullptr);
-    std::vector<QWidget*> underHeadings;
     for (std::size_t place = 0; place < layout.columnOrder.size(); ++place) {
         const int k = layout.columnOrder[place];
         QListWidget* list = makeList(QStringLiteral("List1_") + QString::number(k));
         List1_[static_cast<std::size_t>(k)] = list;
-        lists_->addList(list, QStringLiteral("----------"));
-        underHeadings.push_back(list);
+        lists_->addColumn(list);
         if (place + 1 == static_cast<std::size_t>(layout.lineAfter)) {
             Line1_ = namedControl<QFrame>(QStringLiteral("Line1"));
             Line1_->setFrameShape(QFrame::VLine);
-            lists_->addLine(Line1_);
+            lists_->addSeparator(Line1_);
         }
     }
-    Label7_ = namedControl<ColumnHeadings>(QStringLiteral("Label7"), layout.headings, this);
-    Label7_->setColumns(underHeadings);
+    Label7_ = namedControl<HeadingLine>(QStringLiteral("Label7"), layout.headings,
+                                        headingStarts(layout.headings));
+    lists_->setHeadingLine(Label7_);
+    // The columns keep their place while the file prompt leaves them empty.
+    lists_->setMinimumColumnWidth(fontMetrics().horizontalAdvance(QStringLiteral("0.0000")) +
+                                  2 * fontMetrics().averageCharWidth());
 
     Command1_ =
         namedControl<QPushButton>(QStringLiteral("Command1"), QStringLiteral("close"), this);
@@ -80,7 +90,6 @@ SimResultsWindow::SimResultsWindow(const ResultsLayout& layout, QWidget* parent)
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(Label5_, 0, Qt::AlignHCenter);
-    column->addWidget(Label7_);
     column->addWidget(lists_, 1);
     column->addLayout(buttons);
 
@@ -101,7 +110,6 @@ void SimResultsWindow::showContent(const sim::ResultsContent& content) {
     for (std::size_t k = 1;
          k <= static_cast<std::size_t>(content.outputs.size()) && k < Text_.size(); ++k)
         Text_[k]->setText(content.outputs[static_cast<qsizetype>(k - 1)]);
-    lists_->fitToEntries();
 }
 
 void SimResultsWindow::showBeside(const QWidget& main) {

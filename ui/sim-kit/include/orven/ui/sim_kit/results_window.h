@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace orven::ui {
 
-class ColumnHeadings;
+class HeadingLine;
 class ListRow;
 
 // How a simulator lays out its results window.
@@ -40,7 +40,7 @@ class SimResultsWindow final : public QWidget {
 
   private:
     QLabel* Label5_;
-    ColumnHeadings* Label7_;
+    HeadingLine* Label7_;
     ListRow* lists_;
     QListWidget* List2_;
     std::vector<QListWidget*> List1_;  // List1(1..); index 0 unused

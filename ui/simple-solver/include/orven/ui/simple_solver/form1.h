@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "orven/simple_solver/simple_solver.h"
+#include "orven/solver_kit/solver_view.h"
+#include "orven/ui/busy_cursor.h"
+#include "orven/ui/simple_solver/form2.h"
+#include "orven/ui/simple_solver/form3.h"
+
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace orven {
+class Platform;
+namespace ui {
+class OutputPanel;
+}
+}  // namespace orven
+
+namespace orven::simple_solver {
+
+// The main window of orven-simple: R, the population fields, the experiment name, the buttons,
+// and the output rates per state with the synchronization output. It owns the program's state
+// (the solver) and its two secondary windows, and shows each run as it goes.
+class Form1 final : public QWidget, private solver_kit::SolverView {
+    Q_OBJECT
+  public:
+    explicit Form1(Platform& platform, QWidget* parent = nullptr);
+
+    const SimpleSolver& solver() const { return solver_; }
+    // The experiment window, created by the first "variables"; null before.
+    Form2* experimentWindow() const { return experimentWindow_; }
+    // The summary window while it is loaded; null when it is not.
+    Form3* summaryWindow() const { return summaryWindow_; }
+
+  protected:
+    // Ending the main window ends the program: every other window closes with it.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QLayout* inputColumn();
+
+    void populationEdited(int k);
+    void openExperimentWindow();
+    void experimentChosen(int code);
+    void start();
+    void openSummaryWindow();
+    void unloadSummaryWindow();
+    // Shows the population fields in use so far and the lists of the classes set up.
+    void showSetUp();
+
+    // How the window follows a run.
+    void inputRefused(const solver_kit::InputProblem& problem) override;
+    void runAccepted() override;
+    void setUpDone() override;
+    void computingStarted() override;
+    void computingEnded() override;
+    void showOutput(const QString& text) override;
+    void showStates(const QStringList& states) override;
+    void showRates(const std::vector<QStringList>& rates) override;
+
+    Platform& platform_;
+    SimpleSolver solver_;
+    std::optional<ui::BusyCursor> busy_;
+
+    QLineEdit* Text1_ = nullptr;
+    std::array<QLabel*, kPopulationFields> Label2_{};
+    std::array<QLineEdit*, kPopulationFields> Text2_{};
+    QLineEdit* Text3_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QPushButton* Command2_ = nullptr;
+    QPushButton* Command3_ = nullptr;
+    QPushButton* Command4_ = nullptr;
+    ui::OutputPanel* outputs_ = nullptr;
+
+    QPointer<Form2> experimentWindow_;
+    QPointer<Form3> summaryWindow_;
+};
+
+}  // namespace orven::simple_solver
