@@ -20,46 +20,69 @@ const double kLogLargestStep = std::log(4.0);
 constexpr double kSharpReaction = 10;
 // The step is taken only where, to first order, it leaves at most half the imbalance.
 constexpr double kReliableShare = 0.5;
-// A class whose rate moves nothing gets no step: the least squares are damped by this share
-// of their largest diagonal entry.
-constexpr double kDamping = 1e-10;
+// A class whose rate moves nothing gets no step: directions of the linear model whose
+// singular value is below this share of the largest one are left out.
+constexpr double kNegligibleLever = 1e-13;
 
 using Matrix = std::vector<std::vector<double>>;
 
-// Solves A d = b for a symmetric positive definite A (Gaussian elimination without pivoting).
-std::vector<double> solveSymmetric(Matrix A, std::vector<double> b) {
-    const std::size_t n = b.size();
-    for (std::size_t p = 0; p < n; ++p) {
-        for (std::size_t r = p + 1; r < n; ++r) {
-            const double f = A[r][p] / A[p][p];
-            for (std::size_t c = p; c < n; ++c) A[r][c] -= f * A[p][c];
-            b[r] -= f * b[p];
-        }
-    }
-    for (std::size_t p = n; p-- > 0;) {
-        for (std::size_t c = p + 1; c < n; ++c) b[p] -= A[p][c] * b[c];
-        b[p] /= A[p][p];
-    }
-    return b;
-}
-
-// The least-squares solution of J d = -F, damped.
-std::vector<double> leastSquares(const Matrix& J, const std::vector<double>& F) {
+// The least-squares solution of J d = -F of smallest size, through the singular values of J
+// (one-sided Jacobi rotations, as the matrix has one row and column per class). J is solved
+// as it stands rather than through its normal equations: a class balancing flows far below
+// the others' gives a lever that is small but sound, which squaring would lose.
+std::vector<double> leastSquares(Matrix J, const std::vector<double>& F) {
     const std::size_t n = F.size();
-    Matrix A(n, std::vector<double>(n, 0.0));
-    std::vector<double> g(n, 0.0);
-    double largest = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        for (std::size_t r = 0; r < n; ++r) g[i] -= J[r][i] * F[r];
-        for (std::size_t j = 0; j < n; ++j) {
-            for (std::size_t r = 0; r < n; ++r) A[i][j] += J[r][i] * J[r][j];
+    Matrix V(n, std::vector<double>(n, 0.0));
+    for (std::size_t i = 0; i < n; ++i) V[i][i] = 1;
+    constexpr int kSweeps = 60;
+    for (int sweep = 0; sweep < kSweeps; ++sweep) {
+        bool rotated = false;
+        for (std::size_t p = 0; p < n; ++p) {
+            for (std::size_t q = p + 1; q < n; ++q) {
+                double alpha = 0, beta = 0, gamma = 0;
+                for (std::size_t i = 0; i < n; ++i) {
+                    alpha += J[i][p] * J[i][p];
+                    beta += J[i][q] * J[i][q];
+                    gamma += J[i][p] * J[i][q];
+                }
+                if (std::fabs(gamma) <=
+                    std::numeric_limits<double>::epsilon() * std::sqrt(alpha * beta)) {
+                    continue;
+                }
+                rotated = true;
+                const double zeta = (beta - alpha) / (2 * gamma);
+                const double t =
+                    std::copysign(1.0, zeta) / (std::fabs(zeta) + std::hypot(1.0, zeta));
+                const double c = 1 / std::hypot(1.0, t);
+                const double s = c * t;
+                for (Matrix* M : {&J, &V}) {
+                    for (std::size_t i = 0; i < n; ++i) {
+                        const double mp = (*M)[i][p];
+                        const double mq = (*M)[i][q];
+                        (*M)[i][p] = c * mp - s * mq;
+                        (*M)[i][q] = s * mp + c * mq;
+                    }
+                }
+            }
         }
-        largest = std::max(largest, A[i][i]);
+        if (!rotated) break;
     }
-    for (std::size_t i = 0; i < n; ++i) {
-        A[i][i] += kDamping * largest + std::numeric_limits<double>::min();
+    // Now J V = U diag(sigma): the columns of J are the singular directions times sigma.
+    std::vector<double> sigma(n, 0.0);
+    double largest = 0;
+    for (std::size_t j = 0; j < n; ++j) {
+        for (std::size_t i = 0; i < n; ++i) sigma[j] = std::hypot(sigma[j], J[i][j]);
+        largest = std::max(largest, sigma[j]);
     }
-    return solveSymmetric(std::move(A), std::move(g));
+    std::vector<double> d(n, 0.0);
+    for (std::size_t j = 0; j < n; ++j) {
+        if (!(sigma[j] > kNegligibleLever * largest)) continue;
+        double along = 0;  // (U^T (-F))_j / sigma_j
+        for (std::size_t i = 0; i < n; ++i) along -= J[i][j] / sigma[j] * F[i];
+        along /= sigma[j];
+        for (std::size_t i = 0; i < n; ++i) d[i] += V[i][j] * along;
+    }
+    return d;
 }
 
 }  // namespace
