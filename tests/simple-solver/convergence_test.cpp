@@ -64,25 +64,28 @@ TEST(Convergence, TwoClassesReachTheExactOutput) {
         std::vector<int> populations;
         int code;
         std::vector<std::uint64_t> seeds;
+        double exact;
     };
     std::vector<std::uint64_t> hundredSeeds;
     for (std::uint64_t seed = 1; seed <= 100; ++seed) hundredSeeds.push_back(seed);
     const Case cases[] = {
         // One job against fifty: the fast class's rate once drifted, S ending up to 2.5 % low.
-        {{50, 1}, 1, hundredSeeds},
+        {{50, 1}, 1, hundredSeeds, exactOutput({50, 1}, 1)},
         // Partner sides far beyond a double at the random start, S of the first iteration 0.
-        {{500, 500}, 0, {1, 2, 3}},
-        {{1000, 1000}, 1, {1, 2, 3}},
-        {{5000, 5000}, 2, {1, 2}},
+        // With equal rates every state of a class subsystem is equally likely: S = 2N / (2N + 1);
+        // otherwise the slower class sets the pace, to within far less than a double's digits.
+        {{500, 500}, 0, {1, 2, 3}, 1000.0 / 1001.0},
+        {{1000, 1000}, 1, {1, 2, 3}, 0.5},
+        {{5000, 5000}, 2, {1, 2}, 1 / 1.1},
     };
+    EXPECT_NEAR(exactOutput({20, 20}, 0), 40.0 / 41.0, 1e-12);  // the closed form above
     for (const auto& c : cases) {
-        const double exact = exactOutput(c.populations, c.code);
         for (std::uint64_t seed : c.seeds) {
             SCOPED_TRACE(::testing::Message()
                          << "N1 " << c.populations[0] << " code " << c.code << " seed " << seed);
             const Solved r = run(c.populations, c.code, seed);
             expectSoundConvergence(r);
-            EXPECT_NEAR(r.outcome.S / exact, 1, 1e-4);
+            EXPECT_NEAR(r.outcome.S / c.exact, 1, 1e-4);
         }
     }
 }
