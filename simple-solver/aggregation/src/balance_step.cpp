@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
+#include "least_squares.h"
 #include "log_sum.h"
 #include "orven/aggregation/iteration.h"
 #include "orven/aggregation/solver_state.h"
@@ -20,70 +20,6 @@ const double kLogLargestStep = std::log(4.0);
 constexpr double kSharpReaction = 10;
 // The step is taken only where, to first order, it leaves at most half the imbalance.
 constexpr double kReliableShare = 0.5;
-// A class whose rate moves nothing gets no step: directions of the linear model whose
-// singular value is below this share of the largest one are left out.
-constexpr double kNegligibleLever = 1e-13;
-
-using Matrix = std::vector<std::vector<double>>;
-
-// The least-squares solution of J d = -F of smallest size, through the singular values of J
-// (one-sided Jacobi rotations, as the matrix has one row and column per class). J is solved
-// as it stands rather than through its normal equations: a class balancing flows far below
-// the others' gives a lever that is small but sound, which squaring would lose.
-std::vector<double> leastSquares(Matrix J, const std::vector<double>& F) {
-    const std::size_t n = F.size();
-    Matrix V(n, std::vector<double>(n, 0.0));
-    for (std::size_t i = 0; i < n; ++i) V[i][i] = 1;
-    constexpr int kSweeps = 60;
-    for (int sweep = 0; sweep < kSweeps; ++sweep) {
-        bool rotated = false;
-        for (std::size_t p = 0; p < n; ++p) {
-            for (std::size_t q = p + 1; q < n; ++q) {
-                double alpha = 0, beta = 0, gamma = 0;
-                for (std::size_t i = 0; i < n; ++i) {
-                    alpha += J[i][p] * J[i][p];
-                    beta += J[i][q] * J[i][q];
-                    gamma += J[i][p] * J[i][q];
-                }
-                if (std::fabs(gamma) <=
-                    std::numeric_limits<double>::epsilon() * std::sqrt(alpha * beta)) {
-                    continue;
-                }
-                rotated = true;
-                const double zeta = (beta - alpha) / (2 * gamma);
-                const double t =
-                    std::copysign(1.0, zeta) / (std::fabs(zeta) + std::hypot(1.0, zeta));
-                const double c = 1 / std::hypot(1.0, t);
-                const double s = c * t;
-                for (Matrix* M : {&J, &V}) {
-                    for (std::size_t i = 0; i < n; ++i) {
-                        const double mp = (*M)[i][p];
-                        const double mq = (*M)[i][q];
-                        (*M)[i][p] = c * mp - s * mq;
-                        (*M)[i][q] = s * mp + c * mq;
-                    }
-                }
-            }
-        }
-        if (!rotated) break;
-    }
-    // Now J V = U diag(sigma): the columns of J are the singular directions times sigma.
-    std::vector<double> sigma(n, 0.0);
-    double largest = 0;
-    for (std::size_t j = 0; j < n; ++j) {
-        for (std::size_t i = 0; i < n; ++i) sigma[j] = std::hypot(sigma[j], J[i][j]);
-        largest = std::max(largest, sigma[j]);
-    }
-    std::vector<double> d(n, 0.0);
-    for (std::size_t j = 0; j < n; ++j) {
-        if (!(sigma[j] > kNegligibleLever * largest)) continue;
-        double along = 0;  // (U^T (-F))_j / sigma_j
-        for (std::size_t i = 0; i < n; ++i) along -= J[i][j] / sigma[j] * F[i];
-        along /= sigma[j];
-        for (std::size_t i = 0; i < n; ++i) d[i] += V[i][j] * along;
-    }
-    return d;
-}
 
 }  // namespace
 
@@ -134,7 +70,7 @@ void findBalanceStep(SolverState& state) {
         needed = needed || outputReaction[at] > kSharpReaction || idle;
     }
 
-    Matrix J(n, std::vector<double>(n));
+    SmallMatrix J(n, std::vector<double>(n));
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = 0; j < n; ++j) J[i][j] = (i == j ? own[i] : 0.0) - outputReaction[j];
     }
@@ -151,7 +87,8 @@ void findBalanceStep(SolverState& state) {
         after += left * left;
         change += outputReaction[i] * step[i];
     }
-    state.foreseenChange = std::isfinite(change) ? change : 0;
+    // A change that cannot be foreseen never lets the run count as converged.
+    state.foreseenChange = std::isnan(change) ? kInfinity : change;
     // The method's own test passed while S still depends on a rate it has not settled.
     needed = needed || (state.err[k] < kPrecision && std::fabs(state.foreseenChange) >= kPrecision);
     state.takeBalanceStep = needed && after <= kReliableShare * kReliableShare * before;
