@@ -44,6 +44,8 @@ const char* endName(aggregation::IterationEnd end) {
             return "cut-off";
         case aggregation::IterationEnd::LimitReached:
             return "limit";
+        case aggregation::IterationEnd::NotConverged:
+            return "not-converged";
         case aggregation::IterationEnd::NotFinite:
             return "not-finite";
     }

@@ -1,5 +1,6 @@
-// The cost of the aggregation iteration: one whole run at 200 jobs per class, and one
-// iteration as the populations grow (it should grow linearly).
+// The cost of the aggregation iteration: one whole run at 200 jobs per class, one iteration
+// as the populations grow (it should grow linearly), and whole runs at the large populations
+// where the method once failed (counters: iterations, S times 1E6, 1 when the run converged).
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -13,13 +14,13 @@ using namespace orven;
 
 namespace {
 
-aggregation::SolverState model(int population, int code) {
+aggregation::SolverState model(int population, int code, int classes = 3) {
     std::array<double, 5> populations;
     populations.fill(population);
     solver_kit::RateChoice rates;
     rates.choosePreset(code);
     aggregation::SolverState state;
-    simple_solver::initiate(state, 3, populations, rates);
+    simple_solver::initiate(state, classes, populations, rates);
     return state;
 }
 
@@ -61,5 +62,27 @@ BENCHMARK(BM_OneIteration)
     ->Range(50, 12800)
     ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMicrosecond);
+
+// A whole run with equal populations: {population, classes, experiment}, seed 1.
+void BM_LargePopulationRun(benchmark::State& bench) {
+    const int population = static_cast<int>(bench.range(0));
+    const int classes = static_cast<int>(bench.range(1));
+    const int code = static_cast<int>(bench.range(2));
+    aggregation::IterationOutcome outcome;
+    for (auto _ : bench) {
+        aggregation::SolverState state = model(population, code, classes);
+        testing::ScriptedPlatform platform(1);
+        // Not DoNotOptimize(outcome.S): the installed library hands a double back rounded to a
+        // whole number.
+        outcome = aggregation::iterate(state, platform);
+    }
+    bench.counters["iterations"] = outcome.iterations;
+    bench.counters["S_x1e6"] = outcome.S * 1e6;  // the counters show about six digits
+    bench.counters["converged"] = outcome.end == aggregation::IterationEnd::Converged ? 1 : 0;
+}
+BENCHMARK(BM_LargePopulationRun)
+    ->ArgsProduct({{500, 1000, 5000, 10000, 32767}, {2, 3}, {0, 1, 2}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -205,9 +205,10 @@ TEST(ClassSubsystem, OnePartnerSetLeavesOnlyTheFirstRateToCorrect) {
     state.iter = 1;
     state.extendIterations(1);
     for (int i = 1; i <= 3; ++i) aggregation::aggregate(state, i, platform);
-    state.S[1] = 0.5;
-    state.THbar[1] = 0.6;
-    for (int i = 1; i <= 3; ++i) state.TH(i, 1) = 0.4;
+    // The correction reads the outputs as logarithms.
+    state.logS[1] = std::log(0.5);
+    state.logTHbar[1] = std::log(0.6);
+    for (int i = 1; i <= 3; ++i) state.logTH(i, 1) = std::log(0.4);
     const double before = state.x(1, 0);
     state.iter = 2;
     state.extendIterations(2);

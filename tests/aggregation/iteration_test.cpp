@@ -77,29 +77,38 @@ TEST(Iteration, TheCutOffEndsAtTheFirstIterationWhoseErrorDidNotGrow) {
     orven::testing::ScriptedPlatform platform(1);
     SolverState state = setUpModel({5, 5, 5}, 1);  // needs well over a hundred iterations
     const auto outcome = aggregation::iterate(state, platform, {.cutOffAfter = 5});
-    ASSERT_EQ(outcome.end, IterationEnd::CutOff);
     const int k = outcome.iterations;
     EXPECT_GT(k, 5);
+    EXPECT_TRUE(outcome.stoppedShort);
     EXPECT_LT(state.err[k] - state.err[k - 1], 1e-8);
     for (int j = 6; j < k; ++j) EXPECT_GE(state.err[j] - state.err[j - 1], 1e-8);
+    // So early the error is still far above 0.01: the run has no result.
+    ASSERT_GT(state.err[k], 0.01);
+    EXPECT_EQ(outcome.end, IterationEnd::NotConverged);
 
     aggregation::reportIterationEnd(platform, outcome);
-    ASSERT_EQ(platform.messages().size(), 1u);
+    ASSERT_EQ(platform.messages().size(), 2u);
     EXPECT_EQ(platform.messages()[0].text,
               QStringLiteral("βγήκε με precision=") + orven::messageForm(state.err[k]));
     EXPECT_EQ(platform.messages()[0].icon, MessageIcon::None);
     EXPECT_TRUE(platform.messages()[0].title.isEmpty());
+    EXPECT_EQ(platform.messages()[1].text,
+              QStringLiteral("Η επανάληψη δεν συνέκλινε· τα αποτελέσματα δεν γράφτηκαν."));
+    EXPECT_EQ(platform.messages()[1].icon, MessageIcon::Warning);
+    EXPECT_EQ(platform.messages()[1].title, QStringLiteral("Σφάλμα"));
 }
 
 TEST(Iteration, TheHardLimitEndsARunLikeTheCutOff) {
     orven::testing::ScriptedPlatform platform(1);
     SolverState state = setUpModel({5, 5, 5}, 1);
     const auto outcome = aggregation::iterate(state, platform, {.iterationLimit = 4});
-    EXPECT_EQ(outcome.end, IterationEnd::LimitReached);
+    EXPECT_EQ(outcome.end, IterationEnd::NotConverged);  // the error is still far above 0.01
+    EXPECT_TRUE(outcome.stoppedShort);
     EXPECT_EQ(outcome.iterations, 4);
     aggregation::reportIterationEnd(platform, outcome);
-    ASSERT_EQ(platform.messages().size(), 1u);
+    ASSERT_EQ(platform.messages().size(), 2u);
     EXPECT_TRUE(platform.messages()[0].text.startsWith(QStringLiteral("βγήκε με precision= ")));
+    EXPECT_EQ(platform.messages()[1].title, QStringLiteral("Σφάλμα"));
 }
 
 TEST(Iteration, AValueThatIsNotFiniteIsNeverTakenForConvergence) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -51,7 +52,9 @@ TEST(LargePopulations, TwoHundredJobsPerClassRunSoundlyForEverySeed) {
         int code;
         int minimumConverged;
     };
-    for (const Expectation e : {Expectation{0, 0}, Expectation{1, 18}, Expectation{2, 0}}) {
+    // Every seed converges; each S is then within the precision of the same balance, so two
+    // of them differ by at most twice the precision.
+    for (const Expectation e : {Expectation{0, 20}, Expectation{1, 20}, Expectation{2, 20}}) {
         std::vector<double> converged;
         for (std::uint64_t seed = 1; seed <= 20; ++seed) {
             SCOPED_TRACE(::testing::Message() << "code " << e.code << " seed " << seed);
@@ -67,7 +70,9 @@ TEST(LargePopulations, TwoHundredJobsPerClassRunSoundlyForEverySeed) {
             }
         }
         EXPECT_GE(static_cast<int>(converged.size()), e.minimumConverged) << "code " << e.code;
-        for (double S : converged) EXPECT_NEAR(S / converged.front(), 1, 1e-4) << "code " << e.code;
+        if (converged.empty()) continue;
+        const auto [low, high] = std::minmax_element(converged.begin(), converged.end());
+        EXPECT_LE(*high / *low - 1, 2e-4) << "code " << e.code;
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -226,11 +227,10 @@ TEST(StartSequence, ACancelledPromptWritesTheBlockUnderTheDefaultName) {
 
 TEST(StartSequence, ValuesThatStopBeingFiniteEndTheRunWithAWarningAndWriteNothing) {
     SimpleSolver solver;
-    for (int k = 0; k < 3; ++k) solver.setPopulation(k, 400);
     ScriptedPlatform platform;
-    // Partner rates far below the class rates: every class subsystem sits at its own full
-    // queue, and the output of the first iteration is too small for a double.
-    for (int draw = 0; draw < 3 * 400; ++draw) platform.scriptUniforms({0.01f});
+    // No input drives the iteration there any more; a generator that hands out a NaN for
+    // x(1, 0) still does.
+    platform.scriptUniforms({std::numeric_limits<float>::quiet_NaN()});
     Recorder recorder(solver);
     recorder.watch(platform);
     const auto result = solver.start(platform, recorder);
@@ -243,6 +243,27 @@ TEST(StartSequence, ValuesThatStopBeingFiniteEndTheRunWithAWarningAndWriteNothin
               QStringLiteral("Η επανάληψη απέτυχε: οι τιμές έπαψαν να είναι πεπερασμένες."));
     EXPECT_TRUE(platform.prompts().empty());
     EXPECT_EQ(solver.summary().runs(), 0);
+}
+
+TEST(StartSequence, AFirstOutputFarBelowADoubleStillEndsInAResult) {
+    SimpleSolver solver;
+    for (int k = 0; k < 3; ++k) solver.setPopulation(k, 400);
+    ScriptedPlatform platform;
+    // Partner rates far below the class rates: every class subsystem sits at its own full
+    // queue, and the output of the first iteration is too small for a double. That once
+    // ended the run as if the values had stopped being finite.
+    for (int draw = 0; draw < 3 * 400; ++draw) platform.scriptUniforms({0.01f});
+    Recorder recorder(solver);
+    recorder.watch(platform);
+    const auto result = solver.start(platform, recorder);
+    ASSERT_EQ(result.end, StartEnd::Completed);
+    EXPECT_EQ(result.iteration->end, aggregation::IterationEnd::Converged);
+    EXPECT_GT(result.iteration->S, 0);
+    EXPECT_LE(result.iteration->S, 1);
+    EXPECT_EQ(recorder.steps.front(), "accepted");
+    EXPECT_EQ(platform.messages().front().title, QStringLiteral("Aποτέλεσμα"));
+    EXPECT_EQ(fileLines(platform, QStringLiteral("ORVEN SIMPLE ")).size(), 28);
+    EXPECT_EQ(solver.summary().runs(), 1);
 }
 
 TEST(SetUp, AnEditOfAPopulationRedoesSetUpOnly) {

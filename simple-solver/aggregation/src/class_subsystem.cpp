@@ -1,5 +1,6 @@
 #include "orven/aggregation/class_subsystem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace orven::aggregation {
 namespace {
 
 constexpr int kNoPartnerLimit = 100000;
+// The correction changes x(i, 0) by at most this factor (or its inverse) per iteration: well
+// above the largest first step of a run with a few jobs per class (about 3200 with five).
+const double kLogLargestStep = std::log(1e4);
 
 // ln G_j(a) for a = 0..N(j)+1, where G_j(a) = P(j, a) + ... + P(j, N(j)), summed from the top.
 std::vector<double> logTailSums(const SolverState& state, int j) {
@@ -50,10 +54,23 @@ void randomfirst(SolverState& state, int i, Platform& platform) {
 }
 
 void correctFirstPartnerRate(SolverState& state, int i) {
+    if (state.takeBalanceStep) {
+        state.x(i, 0) *= std::exp(state.balanceStep[i]);
+        return;
+    }
     const int k = state.iter - 1;
     const double omega = state.omega;
-    state.x(i, 0) = state.x(i, 0) * (state.THbar[k] / state.TH(i, k)) *
-                    (1 - 1 / omega + state.THbar[k] / (state.S[k] * omega));
+    // x(i, 0) (THbar / TH(i)) (1 - 1/omega + THbar / (S omega)), taken as logarithms: after a
+    // random start S can be far below the smallest double while THbar is not.
+    const double towardsMean = state.logTHbar[k] - state.logTH(i, k);
+    const double meanOverOutput = state.logTHbar[k] - state.logS[k];
+    const double towardsOutput =
+        omega == 1 ? meanOverOutput
+                   : logAdd(std::log1p(-1 / omega), meanOverOutput - std::log(omega));
+    // After a tiny first output the factor would be astronomically large (1E+101 with a
+    // thousand jobs per class), and the damping could never undo such a step.
+    const double step = std::clamp(towardsMean + towardsOutput, -kLogLargestStep, kLogLargestStep);
+    state.x(i, 0) *= std::exp(step);
 }
 
 void estimatePartnerRates(SolverState& state, int i) {
@@ -102,10 +119,12 @@ void solveClass(SolverState& state, int i) {
     std::vector<double> ownTerm(static_cast<std::size_t>(own) + 1, 0.0);
     double product = 0;
     double ownSum = kMinusInfinity;
+    double waiting = kMinusInfinity;  // the sum of n times the own-side terms
     for (int n = 1; n <= own; ++n) {
         product += logOf(state.mu(i, n - 1));
         ownTerm[static_cast<std::size_t>(n)] = product - n * logX0;
         ownSum = logAdd(ownSum, ownTerm[static_cast<std::size_t>(n)]);
+        waiting = logAdd(waiting, ownTerm[static_cast<std::size_t>(n)] + std::log(n));
     }
     std::vector<double> partnerTerm(static_cast<std::size_t>(partner) + 1, 0.0);
     product = 0;
@@ -128,9 +147,13 @@ void solveClass(SolverState& state, int i) {
     for (int m = 1; m <= partner; ++m) {
         state.Q(i, m) = std::exp(partnerTerm[static_cast<std::size_t>(m)] - logG);
     }
-    state.Q(i, 0) = std::exp(logAdd(0.0, ownSum) - logG);
-    state.Pwait[i] = std::exp(ownSum - logG);
-    state.Qwait[i] = std::exp(partnerSum - logG);
+    state.logQ0[i] = logAdd(0.0, ownSum) - logG;
+    state.Q(i, 0) = std::exp(state.logQ0[i]);
+    state.logPwait[i] = ownSum - logG;
+    state.logQwait[i] = partnerSum - logG;
+    state.Pwait[i] = std::exp(state.logPwait[i]);
+    state.Qwait[i] = std::exp(state.logQwait[i]);
+    state.logMeanWaiting[i] = waiting - logG;
 }
 
 void aggregate(SolverState& state, int i, Platform& platform) {

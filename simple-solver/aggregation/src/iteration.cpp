@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "log_sum.h"
+#include "orven/aggregation/balance_step.h"
 #include "orven/aggregation/class_subsystem.h"
 #include "orven/aggregation/solver_state.h"
 #include "orven/input_rules.h"
@@ -13,34 +16,65 @@ namespace orven::aggregation {
 
 namespace {
 
-// Steps 3 to 7 of an iteration: TH, S, THbar and err from the class subsystems just solved.
-// Returns false when one of them is not a finite number.
+// The relative gap |a - b| / b of two outputs given as logarithms; 1 when a is 0.
+double relativeGap(double logA, double logB) {
+    return std::fabs(std::expm1(logA - logB));
+}
+
+bool isNumber(double logValue) {
+    return !std::isnan(logValue) && logValue < kInfinity;
+}
+
+// Steps 3 to 7 of an iteration: TH, S, THbar and err from the class subsystems just solved,
+// summed as logarithms. Returns false when one of them is not a finite number.
 bool measure(SolverState& state) {
     const int R = state.R;
     const int k = state.iter;
-    double S = 0;
-    double sumTH = 0;
+    double logS = kMinusInfinity;
+    double logSumTH = kMinusInfinity;
     bool finite = true;
     for (int i = 1; i <= R; ++i) {
-        // 1 - Q(i, 0) and 1 - P(i, 0), taken from their own terms.
-        state.TH(i, k) = state.Qwait[i] * state.mu(i, 0) + state.Pwait[i] * state.x(i, 0);
-        S += state.Qwait[i] * state.mu(i, 0);
-        sumTH += state.TH(i, k);
-        finite = finite && std::isfinite(state.TH(i, k));
+        state.logSetOffByClass[i] = state.logQwait[i] + logOf(state.mu(i, 0));
+        state.logSetOffByPartners[i] = state.logPwait[i] + logOf(state.x(i, 0));
+        state.logTH(i, k) = logAdd(state.logSetOffByClass[i], state.logSetOffByPartners[i]);
+        state.TH(i, k) = std::exp(state.logTH(i, k));
+        logS = logAdd(logS, state.logSetOffByClass[i]);
+        logSumTH = logAdd(logSumTH, state.logTH(i, k));
+        finite = finite && isNumber(state.logTH(i, k));
     }
-    state.S[k] = S;
-    state.THbar[k] = sumTH / R;
+    state.logS[k] = logS;
+    state.S[k] = std::exp(logS);
+    state.logTHbar[k] = logSumTH - std::log(R);
+    state.THbar[k] = std::exp(state.logTHbar[k]);
+    // An output of exactly 0 leaves the error undefined.
+    finite = finite && std::isfinite(logS) && std::isfinite(state.logTHbar[k]);
 
     double e = 0;
     for (int i = 1; i <= R; ++i) {
-        const double e1 = std::fabs((S - state.S[k - 1]) / S);
-        const double e2 = std::fabs((S - state.TH(i, k)) / S);
-        finite = finite && std::isfinite(e1) && std::isfinite(e2);
+        const double e1 = relativeGap(state.logS[k - 1], logS);
+        const double e2 = relativeGap(state.logTH(i, k), logS);
+        finite = finite && !std::isnan(e1) && !std::isnan(e2);
         e = std::max({e, e1, e2});
     }
-    state.err[k] = e;
+    // An output far below the others' gives an error beyond a double: it is then simply the
+    // largest error there is.
+    state.err[k] = std::min(e, std::numeric_limits<double>::max());
     state.err[0] = 1;
-    return finite && std::isfinite(S) && std::isfinite(state.THbar[k]);
+    return finite;
+}
+
+// Whether S lies in (0, largest possible output] to the precision: the method is an
+// approximation, and where one class is the bottleneck its balance can lie a little above the
+// bound (by 2E-08 with 200 jobs per class and the rates 1, 1/1.1, 1/1.2).
+bool possibleOutput(const SolverState& state, double S) {
+    return S > 0 && S <= largestPossibleOutput(state) * (1 + kPrecision);
+}
+
+// Whether an iteration that ended with this S and error has a result to stand by.
+bool acceptable(const SolverState& state, const IterationOutcome& outcome) {
+    if (!possibleOutput(state, outcome.S)) return false;
+    return !outcome.stoppedShort || (outcome.error <= kLargestAcceptedError &&
+                                     std::fabs(state.foreseenChange) <= kLargestAcceptedError);
 }
 
 }  // namespace
@@ -58,6 +92,13 @@ void prepareIteration(SolverState& state) {
     state.P0.assign(classes, 0.0);
     state.Pwait.assign(classes, 0.0);
     state.Qwait.assign(classes, 0.0);
+    for (auto* logs : {&state.logPwait, &state.logQwait, &state.logQ0, &state.logMeanWaiting,
+                       &state.logSetOffByClass, &state.logSetOffByPartners}) {
+        logs->assign(classes, kMinusInfinity);
+    }
+    state.balanceStep.assign(classes, 0.0);
+    state.takeBalanceStep = false;
+    state.foreseenChange = 0;
     state.logPartnerSide.assign(classes, 0.0);
 }
 
@@ -75,35 +116,56 @@ IterationOutcome iterate(SolverState& state, Platform& platform, const Iteration
         // A NaN error would pass every test below as "not grown" and end the loop as if it
         // had converged.
         if (!finite) return outcome;
+        findBalanceStep(state);
 
         if (state.err[k] > state.err[k - 1]) ++state.omega;
         if (state.err[k] - state.err[k - 1] < kCutOffGrowth && k > limits.cutOffAfter) {
             outcome.end = IterationEnd::CutOff;
-            return outcome;
-        }
-        if (state.err[k] < kPrecision) {
+            outcome.stoppedShort = true;
+        } else if (state.err[k] < kPrecision && std::fabs(state.foreseenChange) < kPrecision &&
+                   possibleOutput(state, state.S[k])) {
+            // The error alone can pass while S still depends on a rate that no output shows
+            // yet (the balancing step tells how far S would still move), or while S still lies
+            // above the largest possible output by more than the precision.
             outcome.end = IterationEnd::Converged;
-            return outcome;
-        }
-        if (k >= limits.iterationLimit) {
+        } else if (k >= limits.iterationLimit) {
             outcome.end = IterationEnd::LimitReached;
-            return outcome;
+            outcome.stoppedShort = true;
+        } else {
+            continue;
         }
+        if (!acceptable(state, outcome)) {
+            outcome.end = IterationEnd::NotConverged;
+        } else if (state.S[k] > largestPossibleOutput(state)) {
+            // Within the precision of the bound, but no output can exceed it: the run reports
+            // the bound.
+            state.S[k] = largestPossibleOutput(state);
+            state.logS[k] = std::log(state.S[k]);
+            outcome.S = state.S[k];
+        }
+        return outcome;
     }
 }
 
+double largestPossibleOutput(const SolverState& state) {
+    double smallest = std::numeric_limits<double>::infinity();
+    for (int i = 1; i <= state.R; ++i) {
+        double largest = 0;
+        for (int n = 0; n <= state.N[i]; ++n) largest = std::max(largest, state.mu(i, n));
+        smallest = std::min(smallest, largest);
+    }
+    return smallest;
+}
+
 void reportIterationEnd(Platform& platform, const IterationOutcome& outcome) {
-    switch (outcome.end) {
-        case IterationEnd::Converged:
-            return;
-        case IterationEnd::CutOff:
-        case IterationEnd::LimitReached:
-            platform.showMessage(QStringLiteral("βγήκε με precision=") + messageForm(outcome.error),
-                                 MessageIcon::None, QString());
-            return;
-        case IterationEnd::NotFinite:
-            platform.showMessage(nonFiniteMessage(), MessageIcon::Warning, errorTitle());
-            return;
+    if (outcome.stoppedShort) {
+        platform.showMessage(QStringLiteral("βγήκε με precision=") + messageForm(outcome.error),
+                             MessageIcon::None, QString());
+    }
+    if (outcome.end == IterationEnd::NotConverged) {
+        platform.showMessage(notConvergedMessage(), MessageIcon::Warning, errorTitle());
+    } else if (outcome.end == IterationEnd::NotFinite) {
+        platform.showMessage(nonFiniteMessage(), MessageIcon::Warning, errorTitle());
     }
 }
 
@@ -119,6 +181,10 @@ QString outputText(double S) {
 
 QString nonFiniteMessage() {
     return QStringLiteral("Η επανάληψη απέτυχε: οι τιμές έπαψαν να είναι πεπερασμένες.");
+}
+
+QString notConvergedMessage() {
+    return QStringLiteral("Η επανάληψη δεν συνέκλινε· τα αποτελέσματα δεν γράφτηκαν.");
 }
 
 }  // namespace orven::aggregation

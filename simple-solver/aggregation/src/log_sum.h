@@ -6,7 +6,8 @@
 
 namespace orven::aggregation {
 
-inline constexpr double kMinusInfinity = -std::numeric_limits<double>::infinity();
+inline constexpr double kInfinity = std::numeric_limits<double>::infinity();
+inline constexpr double kMinusInfinity = -kInfinity;
 
 // ln(e^a + e^b) without overflow; -infinity stands for a term of 0.
 inline double logAdd(double a, double b) {

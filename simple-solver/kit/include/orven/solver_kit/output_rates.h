@@ -12,7 +12,8 @@ namespace orven::solver_kit {
 
 // Xout(0..R, 0..Nmax): the output rate of the class-i aggregate station holding n class-i
 // jobs, the rate that makes a two-station cycle with class i's own station reproduce P(i, ·).
-// Entries for n = 0 and n > N(i) are 0.
+// Entries for n = 0 and n > N(i) are 0, and so is every rate that the run does not determine
+// (a class whose jobs practically never wait) or that a double cannot hold.
 aggregation::Table findXout(const aggregation::SolverState& state);
 
 // The first entry Xout(i, n) that is not a finite number once scaled for display, if any: a
