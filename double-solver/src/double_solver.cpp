@@ -99,7 +99,6 @@ void DoubleSolver::setUpRun(aggregation::SolverState& state) {
     const StationPopulations N = stations();
     initiate(state, N, rates_);
     equivalent(state, N.station(1), N.station(4), K1S1_, S4_);
-    setUpHasRun_ = true;
 }
 
 QString DoubleSolver::defaultFileName() const {

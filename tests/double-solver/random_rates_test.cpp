@@ -8,18 +8,6 @@ using namespace orven;
 using double_solver::DoubleSolver;
 using orven::testing::ScriptedPlatform;
 
-namespace {
-
-class Refusals final : public solver_kit::SolverView {
-  public:
-    std::vector<int> fields;
-    void inputRefused(const solver_kit::InputProblem& problem) override {
-        fields.push_back(problem.field);
-    }
-};
-
-}  // namespace
-
 TEST(RandomRates, EveryClassDrawsAboveItsBoundClassOneForStationOneAlone) {
     ScriptedPlatform platform(7);
     // The first draws fall below the bounds and are drawn again.
@@ -52,7 +40,7 @@ TEST(RandomRates, EveryClassDrawsAboveItsBoundClassOneForStationOneAlone) {
 TEST(RandomRates, RandomMuDrawsListsAndKeepsTheRatesUntilAPresetIsChosen) {
     DoubleSolver solver;
     ScriptedPlatform platform(3);
-    Refusals view;
+    solver_kit::SolverView view;
     const auto lists = solver.drawRandomRates(platform, view);
     ASSERT_TRUE(lists.has_value());
     EXPECT_EQ(solver.experiment(), 4);
@@ -82,23 +70,4 @@ TEST(RandomRates, RandomMuDrawsListsAndKeepsTheRatesUntilAPresetIsChosen) {
     solver.chooseExperiment(1);
     solver.setUp();
     EXPECT_EQ(solver.state().mu(3, 2), 0.25);
-}
-
-TEST(RandomRates, RandomMuRefusesWhatStartRefuses) {
-    DoubleSolver solver;
-    ScriptedPlatform platform;
-    Refusals view;
-    solver.setR(3);
-    EXPECT_FALSE(solver.drawRandomRates(platform, view).has_value());
-    solver.setR(4);
-    solver.setPopulation(4, 32768);
-    EXPECT_FALSE(solver.drawRandomRates(platform, view).has_value());
-
-    EXPECT_EQ(view.fields, (std::vector<int>{solver_kit::InputProblem::kClassCount, 4}));
-    ASSERT_EQ(platform.messages().size(), 2u);
-    EXPECT_EQ(platform.messages()[0].text, QStringLiteral("Ο αριθμός τάξεων R πρέπει να είναι 4."));
-    EXPECT_EQ(platform.messages()[1].text,
-              QStringLiteral("Ο πληθυσμός N5 πρέπει να είναι ακέραιος από 1 έως 32767."));
-    EXPECT_EQ(platform.uniformDraws(), 0);
-    EXPECT_FALSE(solver.experiment().has_value());
 }

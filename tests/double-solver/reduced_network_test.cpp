@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "orven/double_solver/equivalent.h"
-#include "orven/double_solver/offsets.h"
 #include "orven/double_solver/setup.h"
 
 using namespace orven;
@@ -64,25 +63,5 @@ TEST(ReducedNetwork, TheEquivalentStationWeighsEverySplitOfTheMergedClass) {
         const auto stations = double_solver::stationPopulations(c.stations);
         double_solver::equivalent(state, stations.station(1), stations.station(4), c.K1S1, c.S4);
         EXPECT_EQ(rates(state, 1), c.mu1) << c.stations[0] << ' ' << c.stations[3];
-    }
-}
-
-TEST(ReducedNetwork, OffsetsAreHeldBetweenZeroAndTheirPopulation) {
-    struct Case {
-        QString typed, population;
-        std::optional<QString> becomes;
-    };
-    const Case cases[] = {
-        {QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("5")},
-        {QStringLiteral("-2"), QStringLiteral("5"), QStringLiteral("0")},
-        {QStringLiteral("3"), QStringLiteral("5"), std::nullopt},
-        {QStringLiteral("5"), QStringLiteral("5"), std::nullopt},
-        {QStringLiteral("2x"), QStringLiteral("1.5"), QStringLiteral("1.5")},
-        // A negative population: its text first, then "0".
-        {QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("0")},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(double_solver::clampedOffset(c.typed, c.population), c.becomes)
-            << c.typed.toStdString() << " against " << c.population.toStdString();
     }
 }

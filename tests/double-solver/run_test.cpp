@@ -144,21 +144,3 @@ TEST(DoubleRun, ExperimentsAreNamedAndRecordedByTheirNumbers) {
         EXPECT_EQ(summary.cell(1, 10), truncateTo(result.iteration->S, 10000));
     }
 }
-
-TEST(DoubleRun, StartRefusesAnythingButFourClassesAndWholePopulations) {
-    DoubleSolver solver;
-    ScriptedPlatform platform;
-    solver.setR(5);
-    EXPECT_EQ(solver.start(platform).end, StartEnd::Refused);
-    solver.setR(4);
-    solver.setPopulation(2, 0);
-    EXPECT_EQ(solver.start(platform).end, StartEnd::Refused);
-
-    ASSERT_EQ(platform.messages().size(), 2u);
-    EXPECT_EQ(platform.messages()[0].text, QStringLiteral("Ο αριθμός τάξεων R πρέπει να είναι 4."));
-    EXPECT_EQ(platform.messages()[1].text,
-              QStringLiteral("Ο πληθυσμός N3 πρέπει να είναι ακέραιος από 1 έως 32767."));
-    EXPECT_EQ(platform.messages()[1].title, QStringLiteral("Σφάλμα"));
-    EXPECT_TRUE(platform.prompts().empty());
-    EXPECT_EQ(solver.summary().runs(), 0);
-}

@@ -80,7 +80,6 @@ class DoubleSolver final : private solver_kit::SolverNetwork {
     const solver_kit::RateChoice& rates() const { return rates_; }
     // Whether R is one that a run accepts.
     bool hasValidR() const { return R_ == kClasses; }
-    bool setUpHasRun() const { return setUpHasRun_; }
 
     const aggregation::SolverState& state() const { return solver_.state(); }
     // Xout of the last completed run.
@@ -104,7 +103,6 @@ class DoubleSolver final : private solver_kit::SolverNetwork {
     double K1S1_ = kInitialOffset;
     double S4_ = kInitialOffset;
     solver_kit::RateChoice rates_;
-    bool setUpHasRun_ = false;
     solver_kit::Solver solver_;
 };
 
