@@ -22,6 +22,7 @@ struct ExactOptions {
     std::string populations;
     int experiment = 0;
     std::string format = "table";
+    std::string rates = "simulator";  // the double network only: whose presets
 };
 
 void addExactOptions(CLI::App& command, ExactOptions& options, const std::string& example) {
@@ -129,10 +130,13 @@ void runExactSimple(const ExactOptions& options) {
 
 void runExactDouble(const ExactOptions& options) {
     const std::vector<int> populations = parsePopulations(options.populations, 4);
-    const auto solution = exact::solveDoubleNetwork(
-        populations, exact::doubleSimulatorRates(options.experiment, populations));
+    const auto rates = options.rates == "solver"
+                           ? exact::doubleSolverRates(options.experiment, populations)
+                           : exact::doubleSimulatorRates(options.experiment, populations);
+    const auto solution = exact::solveDoubleNetwork(populations, rates);
     if (options.format == "json") {
         auto json = jsonHeading("double", populations, options.experiment, solution);
+        json["rates"] = options.rates;
         json["throughputs"] = solution.throughputs;
         addJsonProbabilities(json, solution);
         json["P_sum_2_5"] = solution.sumOfQueues2And5;
@@ -144,7 +148,10 @@ void runExactDouble(const ExactOptions& options) {
                      solution) +
         QStringLiteral("throughput of station 1: %1\nthroughput of station 2: %2\n")
             .arg(number(solution.throughputs[0]), number(solution.throughputs[1])) +
-        tableChecks(solution) + u'\n' +
+        tableChecks(solution) +
+        (options.rates == "solver" ? QStringLiteral("rates: the double solver's presets\n")
+                                   : QString()) +
+        u'\n' +
         marginalTable(solution, {QStringLiteral("P(n2 + n5 = n)")}, {solution.sumOfQueues2And5}));
 }
 
@@ -175,6 +182,11 @@ void addExactCommands(CLI::App& app, int& exitCode) {
     CLI::App* doubled =
         app.add_subcommand("exact-double", "exact steady state of the double network");
     addExactOptions(*doubled, *doubleOptions, "5,5,5,5");
+    doubled
+        ->add_option("--rates", doubleOptions->rates,
+                     "whose presets: simulator (the default) or solver, which gives streams λ3 "
+                     "and λ5 each other's rates")
+        ->check(CLI::IsMember({"simulator", "solver"}));
     doubled->callback([doubleOptions, &exitCode] {
         runReportingRefusal(runExactDouble, *doubleOptions, exitCode);
     });

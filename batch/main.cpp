@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "orven-batch " + std::string(orven::kVersion));
     int exitCode = 0;
     orven::batch::addSimpleSolverCommand(app, exitCode);
+    orven::batch::addDoubleSolverCommand(app, exitCode);
     orven::batch::addSimpleSimCommand(app, exitCode);
     orven::batch::addExactCommands(app, exitCode);
 

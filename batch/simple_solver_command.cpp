@@ -1,12 +1,11 @@
 // orven-batch simple-solver: one run of the simple network's aggregation solver, headless.
 #include <QStringList>
 #include <memory>
-#include <nlohmann/json.hpp>
-#include <span>
 
 #include "commands.h"
 #include "common_options.h"
 #include "orven/simple_solver/simple_solver.h"
+#include "solver_json.h"
 
 namespace orven::batch {
 
@@ -28,57 +27,6 @@ std::vector<int> classPopulations(const std::string& text) {
     return parsePopulations(text, count);
 }
 
-nlohmann::ordered_json row(std::span<const double> values, int last) {
-    nlohmann::ordered_json out = nlohmann::ordered_json::array();
-    for (int k = 0; k <= last && k < static_cast<int>(values.size()); ++k) {
-        out.push_back(values[static_cast<std::size_t>(k)]);
-    }
-    return out;
-}
-
-const char* endName(aggregation::IterationEnd end) {
-    switch (end) {
-        case aggregation::IterationEnd::Converged:
-            return "converged";
-        case aggregation::IterationEnd::CutOff:
-            return "cut-off";
-        case aggregation::IterationEnd::LimitReached:
-            return "limit";
-        case aggregation::IterationEnd::NotConverged:
-            return "not-converged";
-        case aggregation::IterationEnd::NotFinite:
-            return "not-finite";
-    }
-    return "";
-}
-
-// Every number of a completed run.
-nlohmann::ordered_json runJson(const simple_solver::SimpleSolver& solver,
-                               const solver_kit::StartResult& result) {
-    const auto& s = solver.state();
-    const auto& outcome = *result.iteration;
-    nlohmann::ordered_json out{{"R", s.R},
-                               {"experiment", solver.experimentCode()},
-                               {"S", outcome.S},
-                               {"iterations", outcome.iterations},
-                               {"error", outcome.error},
-                               {"end", endName(outcome.end)}};
-    nlohmann::ordered_json classes = nlohmann::ordered_json::array();
-    for (int i = 1; i <= s.R; ++i) {
-        classes.push_back({{"class", i},
-                           {"N", s.N[i]},
-                           {"Na", s.Na[i]},
-                           {"mu", row(s.mu.row(i), s.N[i])},
-                           {"x", row(s.x.row(i), s.Na[i])},
-                           {"P", row(s.P.row(i), s.N[i])},
-                           {"Q", row(s.Q.row(i), s.Na[i])},
-                           {"P0", s.P0[i]},
-                           {"Xout", row(solver.Xout().row(i), s.N[i])}});
-    }
-    out["classes"] = classes;
-    return out;
-}
-
 int run(const SimpleSolverOptions& options) {
     const std::vector<int> populations = classPopulations(options.populations);
     const auto platform = makePlatform(options.common);
@@ -93,8 +41,9 @@ int run(const SimpleSolverOptions& options) {
     // Refusals and failures have gone to standard error as the platform's messages.
     if (result.end != solver_kit::StartEnd::Completed) return 1;
 
-    return printRunOutput(*platform, options.common, result.block,
-                          [&] { return runJson(solver, result); });
+    return printRunOutput(*platform, options.common, result.block, [&] {
+        return solverRunJson(solver.state(), solver.Xout(), result, solver.experimentCode());
+    });
 }
 
 }  // namespace

@@ -11,7 +11,9 @@ namespace orven::exact {
 
 namespace {
 
-RateTable presetRates(int experiment, const std::vector<int>& populations) {
+// `classes[i]` is the preset class whose rate population i takes.
+RateTable presetRates(int experiment, const std::vector<int>& populations,
+                      const std::array<int, 4>& classes = {1, 2, 3, 4}) {
     if (experiment < 0 || experiment > 2) {
         throw ExactError("The experiment must be 0, 1 or 2, not " + std::to_string(experiment) +
                          ".");
@@ -24,7 +26,7 @@ RateTable presetRates(int experiment, const std::vector<int>& populations) {
                              ".");
         }
         std::vector<double> row(static_cast<std::size_t>(populations[i]) + 1,
-                                presetRate(experiment, static_cast<int>(i) + 1));
+                                presetRate(experiment, classes[i]));
         row.back() = 0.0;
         rates.push_back(std::move(row));
     }
@@ -47,6 +49,15 @@ RateTable doubleSimulatorRates(int experiment, const std::vector<int>& populatio
                          std::to_string(populations.size()) + ".");
     }
     return presetRates(experiment, populations);
+}
+
+RateTable doubleSolverRates(int experiment, const std::vector<int>& populations) {
+    if (populations.size() != 4) {
+        throw ExactError("The double network needs 4 populations, not " +
+                         std::to_string(populations.size()) + ".");
+    }
+    // The solver's classes 1..4 are stations 1', 2, 5 and 3.
+    return presetRates(experiment, populations, {1, 2, 4, 3});
 }
 
 }  // namespace orven::exact

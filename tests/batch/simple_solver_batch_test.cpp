@@ -2,34 +2,21 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "batch_run.h"
 #include "scripted_platform.h"
 
 namespace {
 
-struct BatchRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
+using orven::testing::args;
+using orven::testing::BatchRun;
 
 BatchRun batch(const QStringList& arguments, const QString& folder = QString()) {
-    QProcess process;
-    if (!folder.isEmpty()) process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(ORVEN_BATCH_PROGRAM),
-                  QStringList{QStringLiteral("simple-solver")} + arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-QStringList args(std::initializer_list<const char*> items) {
-    QStringList out;
-    for (const char* item : items) out.append(QString::fromUtf8(item));
-    return out;
+    return orven::testing::runBatch(QStringList{QStringLiteral("simple-solver")} + arguments,
+                                    folder);
 }
 
 bool allFinite(const nlohmann::json& value) {

@@ -30,3 +30,11 @@ TEST(ExperimentRates, FollowTheSimulatorsNumberingAndPopulations) {
         EXPECT_EQ(rates, c.expected) << "experiment " << c.experiment;
     }
 }
+
+TEST(ExperimentRates, TheSolversPresetsSwapStreamsThreeAndFive) {
+    const RateTable expected{{1, 1, 1, 0},
+                             {0.5, 0.5, 0.5, 0.5, 0.5, 0},
+                             {0.125, 0.125, 0.125, 0.125, 0},
+                             {0.25, 0.25, 0}};
+    EXPECT_EQ(doubleSolverRates(1, {3, 5, 4, 2}), expected);
+}

@@ -8,7 +8,7 @@
 
 #include "orven/number_text.h"
 #include "orven/ui/heading_line.h"
-#include "orven/ui/sim_kit/placement.h"
+#include "orven/ui/placement.h"
 #include "orven/ui/simple_sim/form1.h"
 #include "scripted_platform.h"
 #include "window_driver.h"

@@ -16,11 +16,12 @@ void RateChoice::chooseDrawn(aggregation::Table rates) {
 }
 
 double RateChoice::rate(int i, int n, int population) const {
+    if (n < 0 || n >= population) return 0.0;
     if (isDrawn()) {
-        const bool inTable = i >= 0 && i < drawn_.rows() && n >= 0 && n < drawn_.columns();
+        const bool inTable = i >= 0 && i < drawn_.rows() && n < drawn_.columns();
         return inTable ? drawn_(i, n) : 0.0;
     }
-    return n >= 0 && n < population ? presetRate(codeOrZero(), i) : 0.0;
+    return presetRate(codeOrZero(), i);
 }
 
 aggregation::Table RateChoice::workingRates(std::span<const int> N, int Nmax) const {

@@ -12,10 +12,6 @@ int classesFor(double R) {
     return static_cast<int>(std::min(std::floor(R), static_cast<double>(kPopulationFields)));
 }
 
-int populationFor(double value) {
-    return isValidPopulation(value) ? static_cast<int>(value) : 0;
-}
-
 int initiate(aggregation::SolverState& state, double R, std::span<const double> populations,
              const solver_kit::RateChoice& rates) {
     // A fresh state: nothing of an earlier run, not even the rates and probabilities beyond a

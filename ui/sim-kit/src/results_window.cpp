@@ -13,7 +13,7 @@
 #include "orven/ui/heading_line.h"
 #include "orven/ui/list_row.h"
 #include "orven/ui/named_control.h"
-#include "orven/ui/sim_kit/placement.h"
+#include "orven/ui/placement.h"
 #include "orven/ui/window_keys.h"
 
 namespace orven::ui {

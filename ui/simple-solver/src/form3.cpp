@@ -5,11 +5,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "orven/platform.h"
-#include "orven/ui/dialog_owner.h"
 #include "orven/ui/end_program.h"
-#include "orven/ui/list_row.h"
-#include "orven/ui/summary_table.h"
 #include "orven/ui/window_keys.h"
 
 namespace orven::simple_solver {
@@ -30,10 +26,7 @@ std::vector<ui::SummaryListNames> listNames() {
 }  // namespace
 
 Form3::Form3(const solver_kit::RunSummary& summary, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), platform_(platform) {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Συγκεντρωτικά"));
-
+    : ui::SummaryWindow(summary, listNames(), platform, parent) {
     auto* menuBar = new QMenuBar(this);
     QMenu* file = menuBar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("ffl"));
@@ -43,25 +36,12 @@ Form3::Form3(const solver_kit::RunSummary& summary, Platform& platform, QWidget*
     print->setObjectName(QStringLiteral("pprt"));
     QAction* exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("eexd"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menuBar);
-    layout->addWidget(ui::summaryTable(summary, listNames(), this));
+    layout().setMenuBar(menuBar);
 
     connect(back, &QAction::triggered, this, &QWidget::close);
     connect(print, &QAction::triggered, this, &Form3::print);
     connect(exit, &QAction::triggered, this, &ui::endProgram);
     ui::setWindowKeys(*this, nullptr, [this] { close(); });
-}
-
-void Form3::print() {
-    const ui::DialogOwner owner(*this);
-    platform_.printWindow(*this);
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit unloadRequested();
 }
 
 }  // namespace orven::simple_solver

@@ -21,4 +21,10 @@ RateTable simpleSimulatorRates(int experiment, const std::vector<int>& populatio
 // The double simulator's tables for its four sources.
 RateTable doubleSimulatorRates(int experiment, const std::vector<int>& populations);
 
+// The double solver's presets on the same four sources, for comparing like with like: the
+// solver names its experiments' rates after stations 1, 2, 5 and 3, so source 3 (stream λ3)
+// takes the solver's third-station rate and source 4 (stream λ5) its fifth-station rate, the
+// other way round from the simulator.
+RateTable doubleSolverRates(int experiment, const std::vector<int>& populations);
+
 }  // namespace orven::exact

@@ -29,9 +29,9 @@ class RateChoice {
     bool isDrawn() const { return code_ == kDrawnCode; }
     const aggregation::Table& drawn() const { return drawn_; }
 
-    // The chosen rate of class i with n of its jobs waiting, in a class of `population`: a
-    // preset's rate below the full queue and 0 from it on; a drawn table's entry as drawn (0
-    // outside the table).
+    // The chosen rate of class i with n of its jobs waiting, in a class of `population`: below
+    // the full queue a preset's rate or the drawn table's entry (0 outside the table), and 0
+    // from the full queue on, also where rates were drawn for a larger population.
     double rate(int i, int n, int population) const;
 
     // A fresh working table mu(0..R, 0..Nmax) for the populations N(1..R) (N[0] unused).

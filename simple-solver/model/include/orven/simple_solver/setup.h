@@ -14,10 +14,6 @@ inline constexpr int kPopulationFields = 5;
 // fields; 0 for a negative value.
 int classesFor(double R);
 
-// The population that a field's number stands for: itself when it is a whole number from 1 to
-// 32767, otherwise 0 (set-up goes on; the check at "start" refuses it).
-int populationFor(double value);
-
 // `initiate`: R and N(1..R) from the inputs, the iteration state reset, every table re-created
 // at 0 and mu built afresh from the chosen rates (mu(i, N(i)) = 0). Never fails, whatever the
 // numbers are. Returns how many population fields are in use (shown from now on).

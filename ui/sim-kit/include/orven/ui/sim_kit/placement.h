@@ -1,21 +1,4 @@
 #pragma once
 
-#include <QRect>
-#include <QSize>
-
-class QWidget;
-
-namespace orven::ui {
-
-// Where a window whose frame has `size` stands beside a main window whose frame is `main`, on a
-// screen whose free area is `screen`: to the right of the main window, tops level; where that
-// runs off the screen, to its left; where that does too, below it; and where nothing fits
-// whole, moved left and up just enough to stay on the screen.
-QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen);
-
-// Shows `window` beside `main` as besideFrame says, as tall as `main`, on the screen that holds
-// `main`, and brings it to the front. Until the window's own frame is known, the main window's
-// frame stands for it, since one window manager draws both.
-void showBeside(QWidget& window, const QWidget& main);
-
-}  // namespace orven::ui
+// The placement beside the main window is shared by every program's windows.
+#include "orven/ui/placement.h"

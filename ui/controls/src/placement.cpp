@@ -1,4 +1,4 @@
-#include "orven/ui/sim_kit/placement.h"
+#include "orven/ui/placement.h"
 
 #include <QMargins>
 #include <QScreen>

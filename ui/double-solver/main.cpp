@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "orven/ui/double_solver/form1.h"
+#include "qt_platform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orven"));
+    orven::QtPlatform platform;
+    orven::double_solver::Form1 window(platform);
+    window.show();
+    return QApplication::exec();
+}
