@@ -1,24 +1,16 @@
 #pragma once
 
-#include <QStringList>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "orven/sim/run_view.h"
 #include "orven/simple_sim/engine.h"
+#include "recording_view.h"
 
 namespace orven::simple_sim::testing {
 
-// A view that records what the main window would be told.
-class RecordingView final : public sim::RunView {
-  public:
-    void showProgress(const QString& text) override { progress.append(text); }
-    void showResults(const sim::ResultsContent& content) override { shown.push_back(content); }
-
-    QStringList progress;
-    std::vector<sim::ResultsContent> shown;
-};
+using sim::testing::RecordingView;
 
 // `montecarlo` with a fixed run length and nothing to show.
 inline sim::RunEnd runFor(const RunSetup& setup, RunState& run, Platform& platform, float length) {
