@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cmath>
-#include <string>
-#include <vector>
-
+#include "case_name.h"
+#include "exponential_draws.h"
 #include "orven/sim/run_view.h"
 #include "orven/simple_sim/engine.h"
 #include "recording_view.h"
@@ -26,17 +24,8 @@ inline sim::StepResult stepWith(const RunSetup& setup, RunState& run, Platform& 
     return step(setup, run, draws);
 }
 
-// Names a parameterised case after its `name` field.
-struct CaseName {
-    template <typename Info>
-    std::string operator()(const Info& info) const {
-        return info.param.name;
-    }
-};
+using sim::testing::CaseName;
 
-// The uniform draw that gives an exponential time of `time` at rate 1.
-inline float drawFor(double time) {
-    return static_cast<float>(std::exp(-time));
-}
+using sim::testing::drawFor;
 
 }  // namespace orven::simple_sim::testing
