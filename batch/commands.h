@@ -7,6 +7,7 @@ namespace orven::batch {
 // Each subcommand adds itself to the program and sets `exitCode` when it has run.
 void addSimpleSolverCommand(CLI::App& app, int& exitCode);
 void addSimpleSimCommand(CLI::App& app, int& exitCode);
+void addDoubleSimCommand(CLI::App& app, int& exitCode);
 void addExactCommands(CLI::App& app, int& exitCode);
 
 }  // namespace orven::batch

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     orven::batch::addSimpleSolverCommand(app, exitCode);
     orven::batch::addSimpleSimCommand(app, exitCode);
+    orven::batch::addDoubleSimCommand(app, exitCode);
     orven::batch::addExactCommands(app, exitCode);
 
     try {
