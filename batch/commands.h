@@ -8,6 +8,7 @@ namespace orven::batch {
 void addSimpleSolverCommand(CLI::App& app, int& exitCode);
 void addDoubleSolverCommand(CLI::App& app, int& exitCode);
 void addSimpleSimCommand(CLI::App& app, int& exitCode);
+void addDoubleSimCommand(CLI::App& app, int& exitCode);
 void addExactCommands(CLI::App& app, int& exitCode);
 
 }  // namespace orven::batch

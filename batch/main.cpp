@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     orven::batch::addSimpleSolverCommand(app, exitCode);
     orven::batch::addDoubleSolverCommand(app, exitCode);
     orven::batch::addSimpleSimCommand(app, exitCode);
+    orven::batch::addDoubleSimCommand(app, exitCode);
     orven::batch::addExactCommands(app, exitCode);
 
     try {

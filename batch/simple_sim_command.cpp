@@ -1,14 +1,12 @@
 // orven-batch simple-sim: one run of the simple network's simulator, headless.
 #include <QString>
-#include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
 #include "common_options.h"
-#include "interrupt.h"
-#include "orven/sim/run_length.h"
 #include "orven/simple_sim/simulator.h"
+#include "sim_command.h"
 
 namespace orven::batch {
 
@@ -23,17 +21,6 @@ struct SimOptions {
     CommonOptions common;
 };
 
-template <typename Value, typename ToJson>
-nlohmann::json tableJson(const sim::StateTable<Value>& table, ToJson toJson) {
-    nlohmann::json rows = nlohmann::json::array();
-    for (int i = 1; i <= table.rows(); ++i) {
-        nlohmann::json row = nlohmann::json::array();
-        for (const Value& value : table.row(i)) row.push_back(toJson(value));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 nlohmann::json estimatesJson(const SimpleSimulator& simulator,
                              const std::vector<int>& populations) {
     const auto plain = [](double value) { return value; };
@@ -47,11 +34,11 @@ nlohmann::json estimatesJson(const SimpleSimulator& simulator,
         {"experiment", simulator.setup().experiment},
         {"runtime", simulator.controller().runtime()},
         {"Nmax", simulator.setup().Nmax},
-        {"mu", tableJson(simulator.setup().mu, plain)},
+        {"mu", tableJson(simulator.setup().mu, kSources, plain)},
         {"clock", simulator.lastRun().clock},
         {"count", simulator.lastRun().count},
-        {"T", tableJson(simulator.lastRun().T, fixed)},
-        {"P", tableJson(estimates.P, fixed)},
+        {"T", tableJson(simulator.lastRun().T, kSources, fixed)},
+        {"P", tableJson(estimates.P, kSources, fixed)},
         {"psum", psum},
         {"X", estimates.X.toDouble()},
     };
@@ -59,30 +46,15 @@ nlohmann::json estimatesJson(const SimpleSimulator& simulator,
 
 int runSimpleSim(const SimOptions& options) {
     const std::vector<int> populations = parsePopulations(options.populations, kSources);
-    const sim::RunLengthAnswer runtime =
-        sim::readRunLength(QString::fromStdString(options.runtime));
-    if (runtime.kind != sim::RunLengthAnswer::Kind::Accepted)
-        throw CLI::ValidationError("--runtime",
-                                   "the run length must be a positive number up to 1E+14");
+    const float runtime = runLengthOption(options.runtime);
 
     const auto platform = makePlatform(options.common);
     SimpleSimulator simulator;
     simulator.setExperiment(options.experiment);
-    simulator.controller().setRuntime(runtime.value);
-    const InterruptWatch interrupt;
-    simulator.controller().stopWhenSet(interrupt.flag());
-    sim::RunView view;
-    std::array<QString, kSources> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = QString::number(populations[i]);
-    switch (simulator.start(texts, *platform, view)) {
-        case sim::StartOutcome::Completed:
-            break;
-        case sim::StartOutcome::Stopped:
-            std::fprintf(stderr, "orven-batch: interrupted, nothing written\n");
-            return kInterruptedStatus;
-        default:
-            return 1;
-    }
+    simulator.controller().setRuntime(runtime);
+    if (const auto status =
+            startHeadless(simulator, populationTexts<kSources>(populations), *platform))
+        return *status;
     return printRunOutput(*platform, options.common, simulator.lastRecord(),
                           [&] { return estimatesJson(simulator, populations); });
 }

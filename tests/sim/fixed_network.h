@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
-
 #include "orven/sim/run_loop.h"
+#include "recording_view.h"
 
 namespace orven::sim::testing {
 
@@ -23,18 +22,6 @@ struct FixedNetwork {
         return StepResult::Arrived;
     }
     double clock() const { return now; }
-};
-
-// A view that records what the window would be told.
-class RecordingView final : public RunView {
-  public:
-    void runStarted() override { events.append(QStringLiteral("started")); }
-    void runEnded() override { events.append(QStringLiteral("ended")); }
-    void showProgress(const QString& text) override { progress.append(text); }
-    void showResults(const ResultsContent&) override { events.append(QStringLiteral("results")); }
-
-    QStringList events;
-    QStringList progress;
 };
 
 }  // namespace orven::sim::testing

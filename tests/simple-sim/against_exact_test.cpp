@@ -3,8 +3,6 @@
 // close to the aggregation method's approximation.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "orven/exact/experiment_rates.h"
 #include "orven/exact/simple_network.h"
 #include "orven/simple_sim/experiments.h"
@@ -14,7 +12,6 @@ namespace orven::simple_sim {
 namespace {
 
 using testing::simulateEstimates;
-using testing::spreadOf;
 
 constexpr std::array<int, kSources> kDefaultPopulations = {5, 5, 5};
 constexpr float kLongRun = 1.0e6f;
@@ -39,30 +36,18 @@ std::vector<double> exactValues(int experiment) {
     return values;
 }
 
-// The standard error of the long run's estimates: replications of a tenth of its length give
-// the spread of a short run, and the error falls with the square root of the run length.
-std::vector<double> longRunErrors(int experiment) {
-    std::vector<std::vector<double>> runs;
-    for (int r = 0; r < kReplications; ++r) {
-        runs.push_back(simulateEstimates(kDefaultPopulations, experiment, kShortRun,
-                                         500 + static_cast<std::uint64_t>(r)));
-    }
-    return spreadOf(runs, std::sqrt(static_cast<double>(kLongRun / kShortRun)));
-}
-
 class LongRunTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(LongRunTest, EveryEstimateLiesWithinItsStatisticalErrorOfTheExactValue) {
     const int experiment = GetParam();
-    const std::vector<double> exact = exactValues(experiment);
-    const std::vector<double> errors = longRunErrors(experiment);
-    const std::vector<double> estimates =
-        simulateEstimates(kDefaultPopulations, experiment, kLongRun, 1);
-    ASSERT_EQ(estimates.size(), exact.size());
-    for (std::size_t k = 0; k < exact.size(); ++k) {
-        EXPECT_LT(errors[k], 0.005) << "estimate " << k << " is too noisy to test";
-        EXPECT_NEAR(estimates[k], exact[k], kStandardErrors * errors[k]) << "estimate " << k;
-    }
+    const auto estimator = [experiment](float length, std::uint64_t seed) {
+        return simulateEstimates(kDefaultPopulations, experiment, length, seed);
+    };
+    // Replications of a tenth of the long run's length give the spread of a short run.
+    const std::vector<double> errors =
+        sim::testing::standardErrors(estimator, kLongRun, kShortRun, kReplications, 500);
+    sim::testing::expectWithinErrors(estimator(kLongRun, 1), exactValues(experiment), errors,
+                                     kStandardErrors, 0.005);
 }
 
 INSTANTIATE_TEST_SUITE_P(DefaultPopulations, LongRunTest, ::testing::Values(0, 1, 2));

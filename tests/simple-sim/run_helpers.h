@@ -1,24 +1,14 @@
 #pragma once
 
-#include <QStringList>
-#include <cmath>
-#include <string>
-#include <vector>
-
+#include "case_name.h"
+#include "exponential_draws.h"
 #include "orven/sim/run_view.h"
 #include "orven/simple_sim/engine.h"
+#include "recording_view.h"
 
 namespace orven::simple_sim::testing {
 
-// A view that records what the main window would be told.
-class RecordingView final : public sim::RunView {
-  public:
-    void showProgress(const QString& text) override { progress.append(text); }
-    void showResults(const sim::ResultsContent& content) override { shown.push_back(content); }
-
-    QStringList progress;
-    std::vector<sim::ResultsContent> shown;
-};
+using sim::testing::RecordingView;
 
 // `montecarlo` with a fixed run length and nothing to show.
 inline sim::RunEnd runFor(const RunSetup& setup, RunState& run, Platform& platform, float length) {
@@ -34,17 +24,8 @@ inline sim::StepResult stepWith(const RunSetup& setup, RunState& run, Platform& 
     return step(setup, run, draws);
 }
 
-// Names a parameterised case after its `name` field.
-struct CaseName {
-    template <typename Info>
-    std::string operator()(const Info& info) const {
-        return info.param.name;
-    }
-};
+using sim::testing::CaseName;
 
-// The uniform draw that gives an exponential time of `time` at rate 1.
-inline float drawFor(double time) {
-    return static_cast<float>(std::exp(-time));
-}
+using sim::testing::drawFor;
 
 }  // namespace orven::simple_sim::testing

@@ -1,8 +1,5 @@
 #include "sampling.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "orven/simple_sim/estimates.h"
 #include "orven/simple_sim/experiments.h"
 #include "run_helpers.h"
@@ -26,19 +23,6 @@ std::vector<double> simulateEstimates(const std::array<int, kSources>& populatio
         for (const Fixed4 p : estimates.P.row(i)) values.push_back(p.toDouble());
     values.push_back(estimates.X.toDouble());
     return values;
-}
-
-std::vector<double> spreadOf(const std::vector<std::vector<double>>& runs, double shrink) {
-    const auto count = static_cast<double>(runs.size());
-    std::vector<double> spread(runs.front().size());
-    for (std::size_t k = 0; k < spread.size(); ++k) {
-        double mean = 0.0;
-        for (const auto& run : runs) mean += run[k] / count;
-        double squares = 0.0;
-        for (const auto& run : runs) squares += (run[k] - mean) * (run[k] - mean);
-        spread[k] = std::max(std::sqrt(squares / (count - 1)) / shrink, 1e-4);
-    }
-    return spread;
 }
 
 }  // namespace orven::simple_sim::testing

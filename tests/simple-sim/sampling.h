@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "orven/simple_sim/setup.h"
+#include "statistical_error.h"
 
 namespace orven::simple_sim::testing {
 
@@ -13,8 +14,6 @@ namespace orven::simple_sim::testing {
 std::vector<double> simulateEstimates(const std::array<int, kSources>& populations, int experiment,
                                       float length, std::uint64_t seed);
 
-// The sample standard deviation of each estimate over independent runs, divided by `shrink`,
-// and never below the four-decimal rounding of the estimates.
-std::vector<double> spreadOf(const std::vector<std::vector<double>>& runs, double shrink = 1.0);
+using sim::testing::spreadOf;
 
 }  // namespace orven::simple_sim::testing

@@ -448,6 +448,18 @@ void WindowsTest::theResultsWindowStaysOnTheScreen() {
     const QRect big(300, 200, 700, 800);
     const QRect placed = orven::ui::besideFrame(big, QSize(600, 800), screen);
     QVERIFY(screen.contains(placed));
+    // The two are wider than the screen: the main window stays.
+    QVERIFY(!orven::ui::mainFrameMakingRoom(big, QSize(600, 800), screen).has_value());
+
+    // A main window in the middle of the screen, too low for the window below it: it moves
+    // left just enough for the window to stand beside it, rather than have it stand over it.
+    const QRect middle(298, 335, 684, 353);
+    const QSize beside(458, 353);
+    const auto moved = orven::ui::mainFrameMakingRoom(middle, beside, screen);
+    QCOMPARE(moved, std::optional(QRect(138, 335, 684, 353)));
+    QCOMPARE(orven::ui::besideFrame(*moved, beside, screen), QRect(822, 335, 458, 353));
+    // Where the window fits beside it already, the main window stays.
+    QVERIFY(!orven::ui::mainFrameMakingRoom(QRect(100, 80, 520, 300), results, screen));
 }
 
 QTEST_MAIN(WindowsTest)

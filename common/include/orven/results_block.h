@@ -24,6 +24,8 @@ class ResultsBlock {
   public:
     // A line of items separated by commas; no items gives an empty line.
     void addLine(std::vector<ResultsItem> items = {});
+    // The lines of another block after this one's, as a record written in two appends reads.
+    void append(const ResultsBlock& other) { lines_ += other.lines_; }
 
     const QStringList& lines() const { return lines_; }
     // Every line followed by CR LF, as text.

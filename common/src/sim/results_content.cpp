@@ -1,5 +1,7 @@
 #include "orven/sim/results_content.h"
 
+#include <algorithm>
+
 #include "orven/sim/shares.h"
 
 namespace orven::sim {
@@ -22,6 +24,14 @@ ResultsContent resultsContent(const Shares& shares, int queues, const QString& t
         content.columns.push_back(column);
     }
     content.outputs = outputs;
+    return content;
+}
+
+ResultsContent withoutTotals(ResultsContent content) {
+    constexpr qsizetype kTotalRows = 2;
+    content.states.resize(std::max<qsizetype>(0, content.states.size() - kTotalRows));
+    for (QStringList& column : content.columns)
+        column.resize(std::max<qsizetype>(0, column.size() - kTotalRows));
     return content;
 }
 

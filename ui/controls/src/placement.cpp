@@ -16,19 +16,29 @@ QMargins frameMargins(const QWidget& window) {
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
-}  // namespace
+QRect rightOf(const QRect& main, const QSize& size) {
+    return {QPoint(main.right() + 1, main.top()), size};
+}
 
-QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen) {
+// The first place beside the main window where the window fits whole: right, left, below.
+std::optional<QRect> wholeFit(const QRect& main, const QSize& size, const QRect& screen) {
     const QRect candidates[] = {
-        QRect(QPoint(main.right() + 1, main.top()), size),
+        rightOf(main, size),
         QRect(QPoint(main.left() - size.width(), main.top()), size),
         QRect(QPoint(main.left(), main.bottom() + 1), size),
     };
     for (const QRect& candidate : candidates) {
         if (screen.contains(candidate)) return candidate;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen) {
+    if (const auto fit = wholeFit(main, size, screen)) return *fit;
     // Nothing fits whole: beside the main window, pulled back onto the screen.
-    QRect frame = candidates[0];
+    QRect frame = rightOf(main, size);
     frame.moveRight(std::min(frame.right(), screen.right()));
     frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
     frame.moveLeft(std::max(frame.left(), screen.left()));
@@ -36,13 +46,28 @@ QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen) {
     return frame;
 }
 
-void showBeside(QWidget& window, const QWidget& main) {
+std::optional<QRect> mainFrameMakingRoom(const QRect& main, const QSize& size,
+                                         const QRect& screen) {
+    if (wholeFit(main, size, screen)) return std::nullopt;
+    QRect moved = main;
+    moved.moveRight(screen.right() - size.width());
+    if (moved.left() < screen.left() || moved.left() > main.left()) return std::nullopt;
+    if (!screen.contains(moved) || !screen.contains(rightOf(moved, size))) return std::nullopt;
+    return moved;
+}
+
+void showBeside(QWidget& window, QWidget& main) {
     QMargins margins = frameMargins(window);
     if (margins.isNull()) margins = frameMargins(main);
     const int width = std::max(window.isVisible() ? window.width() : 0, window.sizeHint().width());
     const QSize client(width, main.height());
     const QRect screen = main.screen()->availableGeometry();
-    const QRect frame = besideFrame(main.frameGeometry(), client.grownBy(margins), screen);
+    QRect mainFrame = main.frameGeometry();
+    if (const auto moved = mainFrameMakingRoom(mainFrame, client.grownBy(margins), screen)) {
+        main.move(moved->topLeft());
+        mainFrame = *moved;
+    }
+    const QRect frame = besideFrame(mainFrame, client.grownBy(margins), screen);
     window.setGeometry(frame.marginsRemoved(margins));
     window.show();
     window.raise();

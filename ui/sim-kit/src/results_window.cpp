@@ -112,7 +112,7 @@ void SimResultsWindow::showContent(const sim::ResultsContent& content) {
         Text_[k]->setText(content.outputs[static_cast<qsizetype>(k - 1)]);
 }
 
-void SimResultsWindow::showBeside(const QWidget& main) {
+void SimResultsWindow::showBeside(QWidget& main) {
     ui::showBeside(*this, main);
 }
 

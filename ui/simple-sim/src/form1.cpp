@@ -1,11 +1,10 @@
 #include "orven/ui/simple_sim/form1.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 #include "model_picture.h"
-#include "orven/ui/named_control.h"
+#include "orven/ui/sim_kit/population_fields.h"
 #include "orven/ui/sim_kit/results_window.h"
 #include "orven/ui/sim_kit/simulator_controls.h"
 
@@ -42,20 +41,12 @@ Form1::Form1(Platform& platform, QWidget* parent)
                                           experimentOptions(), simulator_.experiment());
 
     // Populations: a column at the top left, each caption to the left of its field.
-    auto* populations = new QGridLayout;
-    QLineEdit** fields[] = {&Text1_, &Text2_, &Text3_};
-    for (int i = 1; i <= kSources; ++i) {
-        const QString index = QString::number(i);
-        populations->addWidget(
-            ui::namedControl<QLabel>(QStringLiteral("Label") + index, populationHeading(i), this),
-            i - 1, 0);
-        QLineEdit* field =
-            ui::namedControl<QLineEdit>(QStringLiteral("Text") + index, QStringLiteral("5"), this);
-        field->setMaximumWidth(80);
-        *fields[i - 1] = field;
-        populations->addWidget(field, i - 1, 1);
-    }
-    controls_->layOut(populations, new ModelPicture(this));
+    const ui::PopulationFields populations = ui::populationFields(
+        *this, {populationHeading(1), populationHeading(2), populationHeading(3)});
+    Text1_ = populations.fields[0];
+    Text2_ = populations.fields[1];
+    Text3_ = populations.fields[2];
+    controls_->layOut(populations.layout, new ModelPicture(this));
 
     connect(controls_, &ui::SimulatorControls::startClicked, this, &Form1::start);
     connect(controls_, &ui::SimulatorControls::experimentChosen, this,

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include "orven/ui/sim_kit/network_diagram.h"
 
 namespace orven::simple_sim {
 
 // The drawing of the model: three sources λi(ni) feeding the buffers n1..n3 of one
 // synchronization station, with a single output.
-class ModelPicture final : public QWidget {
+class ModelPicture final : public ui::NetworkDiagram {
   public:
-    explicit ModelPicture(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {260, 170}; }
+    explicit ModelPicture(QWidget* parent = nullptr) : NetworkDiagram({260, 170}, parent) {}
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void draw(QPainter& painter) override;
 };
 
 }  // namespace orven::simple_sim

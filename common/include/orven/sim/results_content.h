@@ -26,4 +26,8 @@ ResultsContent stateNumbers(int nmax);
 ResultsContent resultsContent(const Shares& shares, int queues, const QString& totalRowLabel,
                               const QStringList& outputs);
 
+// The whole content as it stands before its totals: without the last two rows ("---" and the
+// total row, ten hyphens and the total) of the state numbers and of every column.
+ResultsContent withoutTotals(ResultsContent content);
+
 }  // namespace orven::sim

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 class QWidget;
 
@@ -13,9 +14,16 @@ namespace orven::ui {
 // whole, moved left and up just enough to stay on the screen.
 QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen);
 
+// Where the main window moves to make room for the window beside it, when besideFrame finds no
+// place where the window fits whole but the two fit side by side: left, just far enough that
+// the window fits on its right. Nothing otherwise. A main window in the middle of a screen too
+// narrow for three such windows would else have the window stand over it.
+std::optional<QRect> mainFrameMakingRoom(const QRect& main, const QSize& size, const QRect& screen);
+
 // Shows `window` beside `main` as besideFrame says, as tall as `main`, on the screen that holds
-// `main`, and brings it to the front. Until the window's own frame is known, the main window's
-// frame stands for it, since one window manager draws both.
-void showBeside(QWidget& window, const QWidget& main);
+// `main`, moving `main` first where mainFrameMakingRoom says, and brings the window to the
+// front. Until the window's own frame is known, the main window's frame stands for it, since
+// one window manager draws both.
+void showBeside(QWidget& window, QWidget& main);
 
 }  // namespace orven::ui

@@ -36,7 +36,7 @@ class SimResultsWindow final : public QWidget {
     // and Text<k> content.outputs[k - 1]; what the content does not fill stays empty.
     void showContent(const sim::ResultsContent& content);
     // Stands the window beside `main`, as tall as it, and brings it to the front.
-    void showBeside(const QWidget& main);
+    void showBeside(QWidget& main);
 
   private:
     QLabel* Label5_;

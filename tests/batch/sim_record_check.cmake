@@ -1,16 +1,17 @@
-# Runs `orven-batch simple-sim` with a fixed seed and date, appending to a fresh results file,
-# and compares the file with the checked record; bad arguments must give exit status 2, and a
-# run length beyond the limit must be refused with a message that names the limit.
+# Runs a simulator subcommand of orven-batch (COMMAND, with its default populations
+# POPULATIONS) with a fixed seed and date, appending to a fresh results file, and compares the
+# file with the checked record; bad arguments must give exit status 2, and a run length beyond
+# the limit must be refused with a message that names the limit.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 execute_process(
-    COMMAND "${BATCH}" simple-sim --populations 5,5,5 --experiment 0 --runtime 100000
+    COMMAND "${BATCH}" ${COMMAND} --populations ${POPULATIONS} --experiment 0 --runtime 100000
             --seed 1 --date "2026-01-31 14:05:09" --output record
     WORKING_DIRECTORY "${WORK}"
     RESULT_VARIABLE status
     OUTPUT_QUIET)
 if(NOT status EQUAL 0)
-    message(FATAL_ERROR "orven-batch simple-sim failed with ${status}")
+    message(FATAL_ERROR "orven-batch ${COMMAND} failed with ${status}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/record.txt" "${EXPECTED}"
     RESULT_VARIABLE different)
@@ -19,10 +20,10 @@ if(different)
 endif()
 
 foreach(bad "--runtime;0" "--populations;5,0,5" "--experiment;4" "--runtime;1.0001e14")
-    execute_process(COMMAND "${BATCH}" simple-sim ${bad}
+    execute_process(COMMAND "${BATCH}" ${COMMAND} ${bad}
         RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE error)
     if(NOT status EQUAL 2)
-        message(FATAL_ERROR "orven-batch simple-sim ${bad} gave ${status}, not 2")
+        message(FATAL_ERROR "orven-batch ${COMMAND} ${bad} gave ${status}, not 2")
     endif()
 endforeach()
 if(NOT error MATCHES "1E\\+14")

@@ -1,0 +1,105 @@
+// orven-batch double-sim: one run of the double network's simulator, headless.
+#include <QString>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "commands.h"
+#include "common_options.h"
+#include "orven/double_sim/simulator.h"
+#include "sim_command.h"
+
+namespace orven::batch {
+
+namespace {
+
+using namespace orven::double_sim;
+
+struct DoubleSimOptions {
+    std::string populations = "5,5,5,5";
+    std::string experiment = "0";
+    std::string runtime = "100000";
+    CommonOptions common;
+};
+
+int experimentCode(const std::string& option) {
+    return option == "random" ? sim::kRandomExperiment : std::stoi(option);
+}
+
+nlohmann::json estimatesJson(const DoubleSimulator& simulator,
+                             const std::vector<int>& populations) {
+    const auto plain = [](double value) { return value; };
+    const auto fixed = [](Fixed4 value) { return value.toDouble(); };
+    const RunSetup& setup = simulator.setup();
+    const RunState& run = simulator.lastRun();
+    const Estimates& estimates = simulator.estimates();
+    nlohmann::json limits = nlohmann::json::array();
+    nlohmann::json psum = nlohmann::json::array();
+    for (int k = 1; k <= kQueues; ++k) {
+        limits.push_back(setup.N[static_cast<std::size_t>(k)]);
+        psum.push_back(estimates.psum[static_cast<std::size_t>(k)].toDouble());
+    }
+    nlohmann::json T24 = nlohmann::json::array();
+    for (const Fixed4 t : run.T.row(kSumRow)) T24.push_back(t.toDouble());
+    nlohmann::json p24 = nlohmann::json::array();
+    for (const Fixed4 p : estimates.p24()) p24.push_back(p.toDouble());
+    return {
+        {"populations", populations},
+        {"experiment", setup.experiment},
+        {"runtime", simulator.controller().runtime()},
+        {"N", limits},
+        {"Nmax", setup.Nmax},
+        {"mu", tableJson(setup.mu, kSources, plain)},
+        {"clock", run.clock},
+        {"count1", run.count1},
+        {"count2", run.count2},
+        {"T", tableJson(run.T, kQueues, fixed)},
+        {"P", tableJson(estimates.P, kQueues, fixed)},
+        {"psum", psum},
+        {"X1", estimates.X1.toDouble()},
+        {"X2", estimates.X2.toDouble()},
+        {"T24", T24},
+        {"p24", p24},
+    };
+}
+
+int runDoubleSim(const DoubleSimOptions& options) {
+    const std::vector<int> populations = parsePopulations(options.populations, kFields);
+    const float runtime = runLengthOption(options.runtime);
+
+    const auto platform = makePlatform(options.common);
+    DoubleSimulator simulator;
+    simulator.setExperiment(experimentCode(options.experiment));
+    simulator.controller().setRuntime(runtime);
+    if (const auto status =
+            startHeadless(simulator, populationTexts<kFields>(populations), *platform))
+        return *status;
+    return printRunOutput(*platform, options.common, simulator.lastReport(),
+                          [&] { return estimatesJson(simulator, populations); });
+}
+
+}  // namespace
+
+void addDoubleSimCommand(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<DoubleSimOptions>();
+    CLI::App* command =
+        app.add_subcommand("double-sim", "Monte Carlo simulation of the double network");
+    command
+        ->add_option("--populations", options->populations,
+                     "N1,N2,N3,N5: the four loop populations, each 1 to 32767")
+        ->capture_default_str();
+    command
+        ->add_option("--experiment", options->experiment,
+                     "0, 1, 2: the preset experiments as the options number them; random: "
+                     "random rates")
+        ->check(CLI::IsMember({"0", "1", "2", "random"}))
+        ->capture_default_str();
+    command
+        ->add_option("--runtime", options->runtime,
+                     "simulated run length, above 0 and at most 1E+14; Ctrl-C ends a run "
+                     "(exit status 130, nothing written)")
+        ->capture_default_str();
+    addCommonOptions(*command, options->common);
+    command->callback([options, &exitCode] { exitCode = runDoubleSim(*options); });
+}
+
+}  // namespace orven::batch

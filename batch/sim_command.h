@@ -1,0 +1,62 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <QString>
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interrupt.h"
+#include "orven/platform.h"
+#include "orven/sim/run_view.h"
+#include "orven/sim/start_sequence.h"
+#include "orven/sim/state_table.h"
+
+// What the simulator subcommands share.
+namespace orven::batch {
+
+// The --runtime option: a positive number up to 1E+14, or a refusal of the command line.
+float runLengthOption(const std::string& text);
+
+// The population fields as a window would hold them.
+template <std::size_t Fields>
+std::array<QString, Fields> populationTexts(const std::vector<int>& populations) {
+    std::array<QString, Fields> texts;
+    for (std::size_t i = 0; i < Fields; ++i) texts[i] = QString::number(populations.at(i));
+    return texts;
+}
+
+// Rows 1..rows of a table, each an array of its entries as `toJson` gives them.
+template <typename Value, typename ToJson>
+nlohmann::json tableJson(const sim::StateTable<Value>& table, int rows, ToJson toJson) {
+    nlohmann::json json = nlohmann::json::array();
+    for (int i = 1; i <= rows; ++i) {
+        nlohmann::json row = nlohmann::json::array();
+        for (const Value& value : table.row(i)) row.push_back(toJson(value));
+        json.push_back(row);
+    }
+    return json;
+}
+
+// A simulator's Start, headless: Ctrl-C ends the run at its next hand-over. Nothing when the
+// run completed; otherwise the exit status, 130 for an interrupted run, which writes nothing.
+template <typename Simulator, typename Texts>
+std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platform& platform) {
+    const InterruptWatch interrupt;
+    simulator.controller().stopWhenSet(interrupt.flag());
+    sim::RunView view;
+    switch (simulator.start(texts, platform, view)) {
+        case sim::StartOutcome::Completed:
+            return std::nullopt;
+        case sim::StartOutcome::Stopped:
+            std::fprintf(stderr, "orven-batch: interrupted, nothing written\n");
+            return kInterruptedStatus;
+        default:
+            return 1;
+    }
+}
+
+}  // namespace orven::batch

@@ -1,0 +1,54 @@
+#include "orven/double_sim/simulator.h"
+
+#include "orven/double_sim/results_record.h"
+#include "orven/platform.h"
+#include "orven/results_file.h"
+
+namespace orven::double_sim {
+
+// The double network's parts of the start sequence.
+struct DoubleSimulator::Sequence {
+    DoubleSimulator& simulator;
+    const PopulationTexts& texts;
+
+    std::optional<QString> inputProblem() const { return populationProblem(texts); }
+    Network setUp(Platform& platform) {
+        simulator.setup_ = initiate(texts, simulator.experiment_, platform);
+        simulator.run_ = RunState(simulator.setup_.Nmax);
+        return Network(simulator.setup_, simulator.run_);
+    }
+    void publish(Platform& platform, sim::RunView& view) {
+        simulator.newp(platform, simulator.ypolog(platform, view));
+    }
+};
+
+sim::StartOutcome DoubleSimulator::start(const PopulationTexts& texts, Platform& platform,
+                                         sim::RunView& view) {
+    Sequence sequence{*this, texts};
+    return sim::startRun(sequence, controller_, platform, view);
+}
+
+bool DoubleSimulator::ypolog(Platform& platform, sim::RunView& view) {
+    estimates_ = estimate(run_);
+    view.showResults(sim::stateNumbers(setup_.Nmax));
+    fileName_ = askResultsFileName(platform, filePromptDefault());
+    const ResultsBlock section =
+        reportSection(platform.currentDateTime(), controller_.runtime(), setup_, estimates_);
+    report_ = section;
+    // The probabilities and outputs stand in the window before the totals are added.
+    const sim::ResultsContent content = resultsContent(estimates_);
+    view.showResults(sim::withoutTotals(content));
+    const bool written = saveResultsBlock(platform, fileName_, section);
+    view.showResults(content);
+    return written;
+}
+
+void DoubleSimulator::newp(Platform& platform, bool firstSectionWritten) {
+    const ResultsBlock section = distributionSection(estimates_);
+    report_.append(section);
+    // Where the report itself could not be written its distribution would stand alone, under
+    // the report of another run; and the failure has been reported once already.
+    if (firstSectionWritten) saveResultsBlock(platform, fileName_, section);
+}
+
+}  // namespace orven::double_sim
