@@ -52,8 +52,10 @@ class RunPacer {
     double runtime_;
     int shownPercent_ = -1;
     double nextFigureClock_ = -std::numeric_limits<double>::infinity();
+    unsigned stepsBetweenReadings_;
     unsigned stepsUntilReading_;
     std::int64_t lastHandOver_;
+    std::int64_t lastReading_;
 };
 
 // The steps of one run until the clock passes the run length, no source can send, or a stop is
