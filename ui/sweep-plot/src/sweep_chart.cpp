@@ -1,9 +1,10 @@
-#include "sweep_chart.h"
+#include "orven/ui/sweep_chart.h"
 
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "orven/ui/plots/chart_style.h"
 #include "orven/ui/plots/error_bars.h"
@@ -22,6 +23,29 @@ QLineSeries* lineOf(const std::vector<double>& x, const std::vector<double>& y) 
     for (std::size_t i = 0; i < x.size() && i < y.size(); ++i) points.append(QPointF(x[i], y[i]));
     line->replace(points);
     return line;
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts `width` into at most ten parts.
+double niceStep(double width) {
+    const double decade = std::pow(10.0, std::floor(std::log10(width)));
+    for (const double step : {0.1, 0.2, 0.5, 1.0}) {
+        if (width / (step * decade) <= 10) return step * decade;
+    }
+    return decade;
+}
+
+// Ticks on round values of the inputs (whole ones when every input is whole), and a little room
+// at both ends so that the first and last whiskers stand whole.
+void fitInputAxis(QValueAxis& axis, double low, double high, bool whole) {
+    double step = niceStep(high > low ? high - low : 1);
+    if (whole) step = std::max(step, 1.0);
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(std::floor(low / step) * step);
+    axis.setTickInterval(step);
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    axis.setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
+    const double room = std::max(high - low, step) * 0.03;
+    axis.setRange(low - room, high + room);
 }
 
 struct Range {
@@ -85,7 +109,9 @@ SweepChart::SweepChart(const plots::SweepTable& table) {
             for (const double y : *curve.exact) ys.take(y);
         }
     }
-    if (!xs.empty) xAxis->setRange(xs.low, xs.high > xs.low ? xs.high : xs.low + 1);
+    const bool whole = std::all_of(table.x.begin(), table.x.end(),
+                                   [](double x) { return x == std::floor(x); });
+    if (!xs.empty) fitInputAxis(*xAxis, xs.low, xs.high, whole);
     if (!ys.empty) {
         const double margin = std::max((ys.high - ys.low) * 0.05, 1e-9);
         yAxis->setRange(ys.low - margin, ys.high + margin);

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "orven/ui/plots/chart_export.h"
-#include "sweep_chart.h"
+#include "orven/ui/sweep_chart.h"
 
 namespace orven::ui {
 

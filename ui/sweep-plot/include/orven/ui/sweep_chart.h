@@ -6,7 +6,7 @@
 
 namespace orven::ui {
 
-// The chart of a sweep (see plotSweep): for each curve a line with markers, its error bars,
+// The chart of a sweep (see plotSweep in sweep_plot.h): for each curve a line with markers, its error bars,
 // and its exact values as a dashed line of the same colour.
 class SweepChart final : public QChart {
   public:
