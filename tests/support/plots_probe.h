@@ -4,8 +4,8 @@
 // selector. Header only, for the window tests that link the plots.
 #include <QBarSet>
 #include <QComboBox>
-#include <QScatterSeries>
 #include <QTest>
+#include <QXYSeries>
 #include <vector>
 
 #include "orven/ui/plots/distribution_chart.h"
@@ -26,7 +26,7 @@ inline DrawnDistribution drawnDistribution(const ui::PlotsWindow& window, int se
     DrawnDistribution drawn{chart.title(), {}, {}};
     for (int n = 0; n < chart.estimates().count(); ++n)
         drawn.bars.push_back(chart.estimates().at(n));
-    const QList<QPointF> points = chart.exactMarkers().points();
+    const QList<QPointF> points = chart.exactValues().points();
     drawn.markers.assign(points.begin(), points.end());
     return drawn;
 }

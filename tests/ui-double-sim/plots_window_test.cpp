@@ -40,7 +40,8 @@ void PlotsWindowTest::aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTh
         const int queue = queues[s];
         const auto drawn = drawnDistribution(plots, s);
         QCOMPARE(drawn.title, QStringLiteral("Κατανομή: ουρά n%1").arg(s + 1));
-        const QStringList shown = items(form.resultsWindow(), QStringLiteral("List1_%1").arg(queue));
+        const QStringList shown =
+            items(form.resultsWindow(), QStringLiteral("List1_%1").arg(queue));
         QCOMPARE(drawn.bars.size(), 6u);
         QCOMPARE(drawn.markers.size(), 6u);
         for (int n = 0; n <= 5; ++n) {

@@ -73,7 +73,7 @@ class ChartsTest : public QObject {
     void aSavedChartKeepsItsTextsAsTextAndItsSize();
     void aCopiedChartIsOnTheClipboardAsPictureAndSvg();
     void theTraceHasAPointPerIterationAndAnErrorOfZeroStillShows();
-    void exactValuesAreComputedOnlyForAShownWindowAndOnlyForTheirOwnRun();
+    void aHiddenWindowNeitherDrawsNorComputesAndAnAnswerKeepsToItsRun();
     void halfWidthsGivenLaterDrawWhiskersAndARefusalIsSaid();
     void printingGoesToThePlatformAndEscapeCloses();
     void aSweepOfTenPointsWithExactValuesDrawsTwoSeriesOfTenPoints();
@@ -85,13 +85,14 @@ void ChartsTest::aDistributionShowsOnlyTheFiguresItHas() {
     view.resize(600, 400);
     view.show();
 
-    chart.showSeries({u"ουρά n2"_s, {0.02, 0.5, 0.48}, std::vector<double>{0.03, 0.01, 0.01},
+    chart.showSeries({u"ουρά n2"_s,
+                      {0.02, 0.5, 0.48},
+                      std::vector<double>{0.03, 0.01, 0.01},
                       std::vector<double>{0.01, 0.49, 0.5}});
     QCOMPARE(chart.title(), u"Κατανομή: ουρά n2"_s);
     QCOMPARE(chart.estimates().count(), 3);
     QCOMPARE(chart.estimates().at(1), 0.5);
-    QCOMPARE(chart.exactMarkers().points(),
-             (QList<QPointF>{{0, 0.01}, {1, 0.49}, {2, 0.5}}));
+    QCOMPARE(chart.exactValues().points(), (QList<QPointF>{{0, 0.01}, {1, 0.49}, {2, 0.5}}));
     const auto& whiskers = chart.errorBars().intervals();
     QCOMPARE(whiskers.size(), 3u);
     // A probability is never below 0, whatever the half-width.
@@ -104,10 +105,17 @@ void ChartsTest::aDistributionShowsOnlyTheFiguresItHas() {
     // The next distribution has neither: nothing of the last one's stays.
     chart.showSeries({u"ουρά n3"_s, {1.0}, {}, {}});
     QCOMPARE(chart.estimates().count(), 1);
-    QVERIFY(chart.exactMarkers().points().isEmpty());
+    QVERIFY(chart.exactValues().points().isEmpty());
     QVERIFY(chart.errorBars().intervals().empty());
     QCOMPARE(legendNames(chart), QStringList{u"Εκτίμηση"_s});
     chart.showSeries({u"ουρά n1"_s, {0.5, 0.5}, {}, std::vector<double>{0.4, 0.6}});
+    QCOMPARE(legendNames(chart), (QStringList{u"Εκτίμηση"_s, u"Ακριβής τιμή"_s}));
+
+    // Too many states for a marker each: a line joins the exact values, named once.
+    const std::vector<double> flat(150, 1.0 / 150);
+    chart.showSeries({u"ουρά n1"_s, flat, {}, flat});
+    QVERIFY(qobject_cast<QLineSeries*>(&chart.exactValues()) != nullptr);
+    QCOMPARE(chart.exactValues().count(), 150);
     QCOMPARE(legendNames(chart), (QStringList{u"Εκτίμηση"_s, u"Ακριβής τιμή"_s}));
     view.setChart(new QChart);  // the chart is the test's own
 }
@@ -178,7 +186,7 @@ void ChartsTest::theTraceHasAPointPerIterationAndAnErrorOfZeroStillShows() {
     QVERIFY(axis->max() >= 1.0);
 }
 
-void ChartsTest::exactValuesAreComputedOnlyForAShownWindowAndOnlyForTheirOwnRun() {
+void ChartsTest::aHiddenWindowNeitherDrawsNorComputesAndAnAnswerKeepsToItsRun() {
     ScriptedPlatform platform;
     PlotsWindow window({u"Form3"_s, u"Ουρά:"_s, u"Εκτίμηση"_s, u"Ακριβής τιμή"_s, false}, platform);
     std::atomic<int> started{0};
@@ -189,12 +197,14 @@ void ChartsTest::exactValuesAreComputedOnlyForAShownWindowAndOnlyForTheirOwnRun(
         return orven::plots::ExactValues{{{0.3, 0.7}}, {}};
     };
 
-    // Nobody looks at the plots: the exact solution is not computed.
+    // Nobody looks at the plots: nothing is drawn and the exact solution is not computed.
     window.showContent(oneQueue({0.25, 0.75}), slowJob);
     QTest::qWait(50);
     QCOMPARE(started.load(), 0);
+    QCOMPARE(window.distributionChart().estimates().count(), 0);
 
     window.show();
+    QCOMPARE(window.distributionChart().estimates().count(), 2);
     QVERIFY(QTest::qWaitFor([&] { return started.load() == 1; }));
     QCOMPARE(textOf(window, u"Label2"_s), u"Υπολογίζονται οι ακριβείς τιμές…"_s);
     // A newer run comes while the job still computes: its answer belongs to the older run.
@@ -203,14 +213,15 @@ void ChartsTest::exactValuesAreComputedOnlyForAShownWindowAndOnlyForTheirOwnRun(
     QThreadPool::globalInstance()->waitForDone();
     QTest::qWait(20);
     QVERIFY(!window.content().distributions.front().exact.has_value());
-    QVERIFY(window.distributionChart().exactMarkers().points().isEmpty());
+    QVERIFY(window.distributionChart().exactValues().points().isEmpty());
 
     // The window is shown: the next run's exact values come by themselves.
-    window.showContent(oneQueue({0.5, 0.5}),
-                       [] { return orven::plots::ExactValues{{{0.45, 0.55}}, {}}; });
-    QVERIFY(QTest::qWaitFor(
-        [&] { return window.content().distributions.front().exact.has_value(); }));
-    QCOMPARE(window.distributionChart().exactMarkers().points(),
+    window.showContent(oneQueue({0.5, 0.5}), [] {
+        return orven::plots::ExactValues{{{0.45, 0.55}}, {}};
+    });
+    QVERIFY(
+        QTest::qWaitFor([&] { return window.content().distributions.front().exact.has_value(); }));
+    QCOMPARE(window.distributionChart().exactValues().points(),
              (QList<QPointF>{{0, 0.45}, {1, 0.55}}));
     QVERIFY(textOf(window, u"Label2"_s).isEmpty());
 }

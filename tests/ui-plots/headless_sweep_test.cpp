@@ -11,10 +11,10 @@
 namespace {
 
 orven::plots::SweepTable tenPointSweep() {
-    orven::plots::SweepTable table{QStringLiteral("Έξοδος του σταθμού"), QStringLiteral("N1"),
-                                   QStringLiteral("X"), {}, {}};
-    orven::plots::SweepCurve curve{QStringLiteral("N2 = 5"), {}, std::vector<double>{},
-                                   std::vector<double>{}};
+    orven::plots::SweepTable table{
+        QStringLiteral("Έξοδος του σταθμού"), QStringLiteral("N1"), QStringLiteral("X"), {}, {}};
+    orven::plots::SweepCurve curve{
+        QStringLiteral("N2 = 5"), {}, std::vector<double>{}, std::vector<double>{}};
     for (int n = 1; n <= 10; ++n) {
         table.x.push_back(n);
         curve.y.push_back(0.5 + 0.03 * n);

@@ -29,8 +29,8 @@ void PlotsWindowTest::aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTh
     QVERIFY(plots.isVisible());
     QVERIFY(orven::testing::exactValuesArrive(plots));
 
-    const auto exact =
-        orven::exact::solveSimpleNetwork({5, 5, 5}, orven::exact::simpleSimulatorRates(0, {5, 5, 5}));
+    const auto exact = orven::exact::solveSimpleNetwork(
+        {5, 5, 5}, orven::exact::simpleSimulatorRates(0, {5, 5, 5}));
     QCOMPARE(plots.content().distributions.size(), 3u);
     for (int k = 1; k <= 3; ++k) {
         const auto drawn = drawnDistribution(plots, k - 1);

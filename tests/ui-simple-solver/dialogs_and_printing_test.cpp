@@ -154,7 +154,8 @@ namespace {
 // A window printed into a PDF file, and the text that the file holds; empty when either fails.
 QString printedText(QWidget& window, qint64 largestFile) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) qFatal("pdftotext (poppler-utils, see scripts/install-deps) is missing");
+    if (pdftotext.isEmpty())
+        qFatal("pdftotext (poppler-utils, see scripts/install-deps) is missing");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("window.pdf"));
     QPrinter printer(QPrinter::HighResolution);

@@ -30,8 +30,8 @@ void PlotsWindowTest::aDefaultRunPlotsEveryClassBesideTheExactSolutionAndTracesT
     QVERIFY(orven::testing::exactValuesArrive(plots));
 
     const auto& state = program.form.solver().state();
-    const auto exact =
-        orven::exact::solveSimpleNetwork({5, 5, 5}, orven::exact::simpleSimulatorRates(0, {5, 5, 5}));
+    const auto exact = orven::exact::solveSimpleNetwork(
+        {5, 5, 5}, orven::exact::simpleSimulatorRates(0, {5, 5, 5}));
     QCOMPARE(plots.content().distributions.size(), 3u);
     for (int i = 1; i <= 3; ++i) {
         const auto drawn = drawnDistribution(plots, i - 1);

@@ -19,6 +19,9 @@ namespace {
 
 const QColor kBarColour(70, 130, 180);
 const QColor kExactColour(178, 34, 34);
+// Up to this many states the exact values stand as markers over the bars; beyond, markers would
+// cover each other (and cost a graphics item each), so a line joins the exact values instead.
+constexpr std::size_t kMostMarkers = 100;
 
 // No more than about 16 labels under the bars, on whole states.
 double stateStep(std::size_t states) {
@@ -39,12 +42,22 @@ double probabilityStep(double top) {
     return decade;
 }
 
+// A new range and tick step, never passing through the old step over the new range or the new
+// step over the old one: an axis lays a label out for every tick at once, and 20000 of them
+// take seconds.
+void setAxis(QValueAxis& axis, double low, double high, double step) {
+    axis.setTickInterval(std::max(axis.tickInterval(), step) * 1e6);
+    axis.setRange(low, high);
+    axis.setTickInterval(step);
+}
+
 }  // namespace
 
 DistributionChart::DistributionChart(const QString& estimateName, const QString& exactName)
     : bars_(new QBarSeries),
       estimates_(new QBarSet(estimateName)),
-      exact_(new QScatterSeries),
+      exactMarkers_(new QScatterSeries),
+      exactLine_(new QLineSeries),
       intervalKey_(new QLineSeries),
       statesAxis_(new QValueAxis),
       probabilityAxis_(new QValueAxis) {
@@ -53,11 +66,14 @@ DistributionChart::DistributionChart(const QString& estimateName, const QString&
     estimates_->setBorderColor(kBarColour.darker(130));
     bars_->append(estimates_);
     bars_->setBarWidth(0.7);
-    exact_->setName(exactName);
-    exact_->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
-    exact_->setMarkerSize(11);
-    exact_->setColor(kExactColour);
-    exact_->setBorderColor(Qt::white);
+    exactMarkers_->setName(exactName);
+    exactMarkers_->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+    exactMarkers_->setMarkerSize(11);
+    exactMarkers_->setColor(kExactColour);
+    exactMarkers_->setBorderColor(Qt::white);
+    exactLine_->setName(exactName);
+    exactLine_->setPen(QPen(kExactColour, 1.5));
+    exact_ = exactMarkers_;
     intervalKey_->setName(QStringLiteral("Διάστημα εμπιστοσύνης 95 %"));
     intervalKey_->setPen(QPen(Qt::black, 1.2));
     addSeries(bars_);
@@ -75,8 +91,8 @@ DistributionChart::DistributionChart(const QString& estimateName, const QString&
     bars_->attachAxis(statesAxis_);
     bars_->attachAxis(probabilityAxis_);
     // Kept by the chart while they are out of it, so that they end with it.
-    exact_->setParent(this);
-    intervalKey_->setParent(this);
+    for (QObject* key : std::initializer_list<QObject*>{exactMarkers_, exactLine_, intervalKey_})
+        key->setParent(this);
     errorBars_ = new ErrorBars(*this, *bars_);
     connect(estimates_, &QBarSet::hovered, this, [this](bool shown, int n) { showTip(shown, n); });
     showSeries({});
@@ -87,15 +103,17 @@ void DistributionChart::showSeries(const plots::PlotSeries& series) {
     setTitle(series.name.isEmpty() ? QString() : QStringLiteral("Κατανομή: ") + series.name);
     const auto states = series.values.size();
 
-    QList<qreal> values(series.values.begin(), series.values.end());
     estimates_->remove(0, estimates_->count());
-    estimates_->append(values);
+    estimates_->append(QList<qreal>(series.values.begin(), series.values.end()));
 
     QList<QPointF> exact;
     if (series.exact) {
         for (std::size_t n = 0; n < series.exact->size() && n < states; ++n)
             exact.append(QPointF(static_cast<double>(n), (*series.exact)[n]));
     }
+    exactMarkers_->clear();
+    exactLine_->clear();
+    exact_ = states <= kMostMarkers ? static_cast<QXYSeries*>(exactMarkers_) : exactLine_;
     exact_->replace(exact);
 
     std::vector<ErrorBars::Interval> intervals;
@@ -109,7 +127,8 @@ void DistributionChart::showSeries(const plots::PlotSeries& series) {
     errorBars_->setIntervals(std::move(intervals));
     // The legend names only what is drawn; the series go back in their order, so that the
     // legend reads bars, markers, whiskers.
-    for (QAbstractSeries* key : std::initializer_list<QAbstractSeries*>{exact_, intervalKey_}) {
+    for (QAbstractSeries* key :
+         std::initializer_list<QAbstractSeries*>{exactMarkers_, exactLine_, intervalKey_}) {
         if (key->chart() == this) {
             removeSeries(key);
             key->setParent(this);
@@ -124,8 +143,8 @@ void DistributionChart::showSeries(const plots::PlotSeries& series) {
         key->attachAxis(probabilityAxis_);
     }
 
-    statesAxis_->setRange(-0.5, std::max<double>(1, static_cast<double>(states)) - 0.5);
-    statesAxis_->setTickInterval(stateStep(states));
+    setAxis(*statesAxis_, -0.5, std::max<double>(1, static_cast<double>(states)) - 0.5,
+            stateStep(states));
     fitValueAxis();
 }
 
@@ -140,8 +159,7 @@ void DistributionChart::fitValueAxis() {
     // labels on round steps, with as many decimals as the step needs.
     top = std::max(0.05, top * 1.05);
     const double step = probabilityStep(top);
-    probabilityAxis_->setTickInterval(step);
-    probabilityAxis_->setRange(0, std::ceil(top / step - 1e-9) * step);
+    setAxis(*probabilityAxis_, 0, std::ceil(top / step - 1e-9) * step, step);
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
     probabilityAxis_->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) +
                                      QStringLiteral("f"));

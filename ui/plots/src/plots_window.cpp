@@ -74,7 +74,7 @@ PlotsWindow::PlotsWindow(const PlotsWindowSetup& setup, Platform& platform, QWid
     layout->addLayout(bottom);
     resize(780, convergence_ != nullptr ? 860 : 560);
 
-    connect(Combo1_, &QComboBox::currentIndexChanged, this, &PlotsWindow::showSelected);
+    connect(Combo1_, &QComboBox::currentIndexChanged, this, &PlotsWindow::selectedChanged);
     connect(Command5, &QPushButton::clicked, this, &PlotsWindow::print);
     connect(Command6, &QPushButton::clicked, this, &QWidget::close);
     setWindowKeys(*this, nullptr, [this] { close(); });
@@ -95,30 +95,37 @@ void PlotsWindow::showContent(plots::PlotContent content, ExactJob exactJob) {
             Combo1_->addItem(series.name);
         Combo1_->setCurrentIndex(previous >= 0 && previous < Combo1_->count() ? previous : 0);
     }
+    Label2_->setText(contentStatus(content_));
+    chartsStale_ = true;
+    if (!isVisible()) return;
+    drawCharts();
+    startExactJob();
+}
+
+void PlotsWindow::drawCharts() {
+    chartsStale_ = false;
     showSelected();
     if (ConvergenceChart* chart = convergenceChart())
         chart->showTrace(content_.convergence.value_or(plots::ConvergenceTrace{}));
-    Label2_->setText(contentStatus(content_));
-    if (isVisible()) startExactJob();
 }
 
 void PlotsWindow::setHalfWidths(int series, std::vector<double> halfWidths) {
     if (series < 0 || series >= static_cast<int>(content_.distributions.size())) return;
     content_.distributions[static_cast<std::size_t>(series)].halfWidths = std::move(halfWidths);
-    if (series == selected()) showSelected();
+    if (series == selected()) selectedChanged();
 }
 
 void PlotsWindow::setExact(int series, std::vector<double> exact) {
     if (series < 0 || series >= static_cast<int>(content_.distributions.size())) return;
     content_.distributions[static_cast<std::size_t>(series)].exact = std::move(exact);
-    if (series == selected()) showSelected();
+    if (series == selected()) selectedChanged();
 }
 
 void PlotsWindow::setExactValues(const plots::ExactValues& values) {
     for (std::size_t s = 0; s < values.series.size() && s < content_.distributions.size(); ++s) {
         if (!values.series[s].empty()) content_.distributions[s].exact = values.series[s];
     }
-    showSelected();
+    selectedChanged();
     Label2_->setText(values.unavailable.isEmpty()
                          ? contentStatus(content_)
                          : QStringLiteral("Χωρίς ακριβείς τιμές: ") + values.unavailable + u'.');
@@ -145,6 +152,21 @@ ConvergenceChart* PlotsWindow::convergenceChart() const {
 void PlotsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     startExactJob();
+}
+
+void PlotsWindow::setVisible(bool visible) {
+    // What came while the window was hidden is drawn as it shows.
+    if (visible && chartsStale_) drawCharts();
+    QWidget::setVisible(visible);
+}
+
+void PlotsWindow::selectedChanged() {
+    // A hidden window draws nothing: a run of large populations costs no drawing unless looked at.
+    if (isVisible()) {
+        showSelected();
+    } else {
+        chartsStale_ = true;
+    }
 }
 
 void PlotsWindow::showSelected() {

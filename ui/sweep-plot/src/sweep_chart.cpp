@@ -109,8 +109,8 @@ SweepChart::SweepChart(const plots::SweepTable& table) {
             for (const double y : *curve.exact) ys.take(y);
         }
     }
-    const bool whole = std::all_of(table.x.begin(), table.x.end(),
-                                   [](double x) { return x == std::floor(x); });
+    const bool whole =
+        std::all_of(table.x.begin(), table.x.end(), [](double x) { return x == std::floor(x); });
     if (!xs.empty) fitInputAxis(*xAxis, xs.low, xs.high, whole);
     if (!ys.empty) {
         const double margin = std::max((ys.high - ys.low) * 0.05, 1e-9);

@@ -63,6 +63,8 @@ class PlotsWindow final : public QWidget {
     DistributionChart& distributionChart() const;
     ConvergenceChart* convergenceChart() const;  // null in a simulator's window
 
+    void setVisible(bool visible) override;
+
   signals:
     // The exact values of the current run arrived (or the exact solution refused the model).
     void exactArrived();
@@ -71,6 +73,8 @@ class PlotsWindow final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void drawCharts();
+    void selectedChanged();
     void showSelected();
     void startExactJob();
     void print();
@@ -80,6 +84,8 @@ class PlotsWindow final : public QWidget {
     ExactJob pendingJob_;
     // Counts the runs shown, so that a late answer of an older run's job is recognised.
     unsigned generation_ = 0;
+    // The charts do not show the content yet (it came while the window was hidden).
+    bool chartsStale_ = true;
 
     QLabel* Label1_;
     QComboBox* Combo1_;
