@@ -1,5 +1,5 @@
 // orven: the main window with the output rates of a default run, the rate table window that the
-// run opens, and the summary.
+// run opens, the summary and the plots.
 #include <orven/ui/double_solver/form1.h>
 
 #include "scene.h"
@@ -14,7 +14,8 @@ namespace {
     QStringLiteral("Command2"),
     {{QStringLiteral("main"), QStringLiteral("Form1"), {}},
      {QStringLiteral("rates"), QStringLiteral("Form4"), {}},
-     {QStringLiteral("summary"), QStringLiteral("Form3"), QStringLiteral("Command4")}},
+     {QStringLiteral("summary"), QStringLiteral("Form3"), QStringLiteral("Command4")},
+     {QStringLiteral("plots"), QStringLiteral("Form5"), QStringLiteral("Command7")}},
 });
 
 }  // namespace

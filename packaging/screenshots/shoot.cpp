@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QTest>
+#include <QThreadPool>
 
 #include "scripted_platform.h"
 
@@ -48,6 +49,10 @@ ShootResult shoot(const Scene& scene, const QDir& folder) {
             result.failures << what + QStringLiteral(": no button ") + shot.openWith;
             continue;
         }
+        // What a window computes on worker threads (the plots' exact values) is in the picture.
+        // The charts lay their legends out a few rounds of events after their figures change.
+        QThreadPool::globalInstance()->waitForDone();
+        QTest::qWait(100);
         QWidget* window = shownWindow(shot.window);
         if (window == nullptr) {
             result.failures << what + QStringLiteral(": the window is not shown");

@@ -1,4 +1,5 @@
-// orven-sim-simple: the main window after a default run, and the results window it opens.
+// orven-sim-simple: the main window after a default run, the results window it opens and the
+// plots.
 #include <orven/ui/simple_sim/form1.h>
 
 #include "scene.h"
@@ -10,7 +11,8 @@ namespace {
     [](orven::Platform& platform) { return std::make_unique<orven::simple_sim::Form1>(platform); },
     QStringLiteral("Command1"),
     {{QStringLiteral("main"), QStringLiteral("Form1"), {}},
-     {QStringLiteral("results"), QStringLiteral("Form2"), {}}},
+     {QStringLiteral("results"), QStringLiteral("Form2"), {}},
+     {QStringLiteral("plots"), QStringLiteral("Form3"), QStringLiteral("Command5")}},
 });
 
 }  // namespace

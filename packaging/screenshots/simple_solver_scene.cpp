@@ -1,4 +1,5 @@
-// orven-simple: the main window with the output rates of a default run, and the summary.
+// orven-simple: the main window with the output rates of a default run, the summary and the
+// plots.
 #include <orven/ui/simple_solver/form1.h>
 using MainWindow = orven::simple_solver::Form1;
 
@@ -11,7 +12,8 @@ namespace {
     [](orven::Platform& platform) { return std::make_unique<MainWindow>(platform); },
     QStringLiteral("Command2"),
     {{QStringLiteral("main"), QStringLiteral("Form1"), {}},
-     {QStringLiteral("summary"), QStringLiteral("Form3"), QStringLiteral("Command4")}},
+     {QStringLiteral("summary"), QStringLiteral("Form3"), QStringLiteral("Command4")},
+     {QStringLiteral("plots"), QStringLiteral("Form4"), QStringLiteral("Command5")}},
 });
 
 }  // namespace

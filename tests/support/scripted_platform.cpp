@@ -68,6 +68,15 @@ void ScriptedPlatform::printWindow(QObject& window) {
     printed_.append(window.objectName());
 }
 
+QString ScriptedPlatform::askSaveFile(const QString&, const QString& suggestedPath,
+                                      const QString&) {
+    saveFilePrompts_.append(suggestedPath);
+    if (saveAnswers_.empty()) return {};
+    QString path = saveAnswers_.front();
+    saveAnswers_.pop_front();
+    return path;
+}
+
 QString decodeResults(const QByteArray& bytes) {
     QStringDecoder decoder(kResultsCodePage);
     return decoder.decode(bytes);

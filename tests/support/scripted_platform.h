@@ -38,6 +38,8 @@ class ScriptedPlatform final : public Platform {
     void answer(const QString& text) { answers_.push_back(text); }
     // Answers the next prompt as Cancel does (an empty answer).
     void cancelNextPrompt() { answers_.push_back(QString()); }
+    // Answers for the next file-save dialogs, in order; with none left a dialog is cancelled.
+    void answerSaveFile(const QString& path) { saveAnswers_.push_back(path); }
     // Uniform draws handed out before the seeded generator's, in order.
     void scriptUniforms(std::initializer_list<float> draws) {
         uniforms_.insert(uniforms_.end(), draws);
@@ -63,6 +65,8 @@ class ScriptedPlatform final : public Platform {
     const std::vector<Prompt>& prompts() const { return prompts_; }
     const std::vector<Event>& events() const { return events_; }
     const QStringList& printedWindows() const { return printed_; }
+    // The suggested paths of the file-save dialogs asked so far.
+    const QStringList& saveFilePrompts() const { return saveFilePrompts_; }
     int reseeds() const { return reseeds_; }
     int uniformDraws() const { return draws_; }
     int eventRounds() const { return eventRounds_; }
@@ -81,10 +85,13 @@ class ScriptedPlatform final : public Platform {
     QString resultsFolder() override { return folder_; }
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
     void printWindow(QObject& window) override;
+    QString askSaveFile(const QString& caption, const QString& suggestedPath,
+                        const QString& filter) override;
 
   private:
     RandomSource random_;
     std::deque<QString> answers_;
+    std::deque<QString> saveAnswers_;
     std::deque<float> uniforms_;
     std::function<void()> eventHook_;
     std::function<void(const Message&)> messageHook_;
@@ -96,6 +103,7 @@ class ScriptedPlatform final : public Platform {
     std::vector<Prompt> prompts_;
     std::vector<Event> events_;
     QStringList printed_;
+    QStringList saveFilePrompts_;
     int reseeds_ = 0;
     int draws_ = 0;
     int eventRounds_ = 0;

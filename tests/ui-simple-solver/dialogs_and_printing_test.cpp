@@ -17,6 +17,7 @@
 #include <set>
 
 #include "greek_dialogs.h"
+#include "orven/ui/plots/plots_window.h"
 #include "orven/ui/simple_solver/form1.h"
 #include "program.h"
 #include "qt_platform.h"
@@ -75,6 +76,7 @@ class DialogsAndPrintingTest : public QObject {
     void messagesAndPromptsOpenOverTheirWindowInGreek();
     void theFileDialogSpeaksGreekAndAsksBeforeReplacing();
     void aPrintedSummaryKeepsItsTextsAsText();
+    void printedPlotsKeepTheirTextsAsText();
 
   private:
     QTemporaryDir home_;
@@ -147,30 +149,52 @@ void DialogsAndPrintingTest::theFileDialogSpeaksGreekAndAsksBeforeReplacing() {
              (std::set<QString>{QStringLiteral("Ναι"), QStringLiteral("Όχι")}));
 }
 
-void DialogsAndPrintingTest::aPrintedSummaryKeepsItsTextsAsText() {
+namespace {
+
+// A window printed into a PDF file, and the text that the file holds; empty when either fails.
+QString printedText(QWidget& window, qint64 largestFile) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
-        QFAIL("pdftotext (poppler-utils, see scripts/install-deps) is missing");
+        qFatal("pdftotext (poppler-utils, see scripts/install-deps) is missing");
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("window.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    if (!orven::printWidget(window, printer) || QFileInfo(pdf).size() >= largestFile) return {};
+    QProcess extract;
+    extract.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!extract.waitForFinished(30000)) return {};
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
+}  // namespace
+
+void DialogsAndPrintingTest::aPrintedSummaryKeepsItsTextsAsText() {
     Program program;
     program.start();
     auto& summary = program.openSummaryWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&summary));
 
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("summary.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    QVERIFY(orven::printWidget(summary, printer));
-
-    QVERIFY(QFileInfo(pdf).size() < 200 * 1024);
-    QProcess extract;
-    extract.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(extract.waitForFinished(30000));
-    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+    const QString text = printedText(summary, 200 * 1024);
     for (const QString& expected :
          {QStringLiteral("Πείραμα"), QStringLiteral("a/a"), QStringLiteral("μ3"),
           control<QListWidget>(summary, QStringLiteral("List1_8"))->item(0)->text()}) {
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
+    }
+}
+
+void DialogsAndPrintingTest::printedPlotsKeepTheirTextsAsText() {
+    Program program;
+    program.start();
+    click(program.form, QStringLiteral("Command5"));
+    QWidget& plots = program.form.plotsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&plots));
+
+    const QString text = printedText(plots, 400 * 1024);
+    for (const QString& expected :
+         {QStringLiteral("Κατανομή: τάξη 1"), QStringLiteral("Πιθανότητα P(n)"),
+          QStringLiteral("Σύγκλιση της επανάληψης"), QStringLiteral("Επανάληψη k")}) {
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
     }
 }

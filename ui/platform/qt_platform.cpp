@@ -90,4 +90,9 @@ void QtPlatform::printWindow(QObject& window) {
     }
 }
 
+QString QtPlatform::askSaveFile(const QString& caption, const QString& suggestedPath,
+                                const QString& filter) {
+    return askSaveFileName(dialogParent(), caption, suggestedPath, filter);
+}
+
 }  // namespace orven

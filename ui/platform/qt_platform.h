@@ -23,6 +23,8 @@ class QtPlatform final : public Platform {
     QString resultsFolder() override;
     AppendOutcome appendFile(const QString& path, const QByteArray& bytes) override;
     void printWindow(QObject& window) override;
+    QString askSaveFile(const QString& caption, const QString& suggestedPath,
+                        const QString& filter) override;
 
   private:
     RandomSource random_;

@@ -57,6 +57,17 @@ class Platform {
 
     // Sends an image of a window to the printer.
     virtual void printWindow(QObject& window) = 0;
+
+    // Asks where to save a file: the path chosen, or an empty text when the user cancels (and
+    // where nobody can be asked, as in a headless run). `filter` lists the kinds of file as
+    // "Name (*.ext);;Name (*.ext)".
+    virtual QString askSaveFile(const QString& caption, const QString& suggestedPath,
+                                const QString& filter) {
+        (void)caption;
+        (void)suggestedPath;
+        (void)filter;
+        return {};
+    }
 };
 
 }  // namespace orven

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 
 #include "network_picture.h"
+#include "orven/ui/plots/plots_window.h"
 #include "orven/ui/sim_kit/population_fields.h"
 #include "orven/ui/sim_kit/results_window.h"
 #include "orven/ui/sim_kit/simulator_controls.h"
+#include "plots.h"
 
 namespace orven::double_sim {
 
@@ -52,7 +54,9 @@ Form1::Form1(Platform& platform, QWidget* parent)
     Text4_ = populations.fields[3];
     controls_->layOut(populations.layout, new NetworkPicture(this));
 
+    plotsWindow_ = newPlotsWindow(platform_, this);
     connect(controls_, &ui::SimulatorControls::startClicked, this, &Form1::start);
+    connect(controls_, &ui::SimulatorControls::plotsClicked, this, &Form1::openPlotsWindow);
     connect(controls_, &ui::SimulatorControls::experimentChosen, this,
             [this](int experiment) { simulator_.setExperiment(experiment); });
 }
@@ -64,8 +68,15 @@ QWidget& Form1::resultsWindow() {
 }
 
 void Form1::start() {
-    simulator_.start({Text1_->text(), Text2_->text(), Text3_->text(), Text4_->text()}, platform_,
-                     *controls_);
+    if (simulator_.start({Text1_->text(), Text2_->text(), Text3_->text(), Text4_->text()},
+                         platform_, *controls_) == sim::StartOutcome::Completed)
+        showRun(*plotsWindow_, simulator_);
+}
+
+void Form1::openPlotsWindow() {
+    plotsWindow_->show();
+    plotsWindow_->raise();
+    plotsWindow_->activateWindow();
 }
 
 }  // namespace orven::double_sim

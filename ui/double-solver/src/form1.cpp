@@ -17,7 +17,9 @@
 #include "orven/ui/named_control.h"
 #include "orven/ui/output_panel.h"
 #include "orven/ui/placement.h"
+#include "orven/ui/plots/plots_window.h"
 #include "orven/ui/window_keys.h"
+#include "plots.h"
 #include "reduced_network_panel.h"
 
 namespace orven::double_solver {
@@ -49,6 +51,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     layout->addLayout(pictureColumn());
     layout->addWidget(outputs_, 1);
     outputs_->showClasses(kClasses, outputHeading());
+    plotsWindow_ = newPlotsWindow(platform_, this);
     ui::setWindowKeys(*this, Command2_);
 
     // Connected after the initial texts are in place: they are not edits.
@@ -97,10 +100,13 @@ QLayout* Form1::inputColumn() {
         namedControl<QPushButton>(QStringLiteral("Command5"), QStringLiteral("random μ"), this);
     Command6_ =
         namedControl<QPushButton>(QStringLiteral("Command6"), QStringLiteral("show μ"), this);
+    Command7_ =
+        namedControl<QPushButton>(QStringLiteral("Command7"), QStringLiteral("Διαγράμματα"), this);
     auto* column = new QVBoxLayout;
     column->addLayout(inputs);
     column->addStretch();
-    for (QPushButton* b : {Command1_, Command2_, Command4_, Command3_, Command5_, Command6_}) {
+    for (QPushButton* b :
+         {Command1_, Command2_, Command4_, Command3_, Command5_, Command6_, Command7_}) {
         column->addWidget(b);
     }
 
@@ -110,6 +116,7 @@ QLayout* Form1::inputColumn() {
     connect(Command3_, &QPushButton::clicked, this, &ui::endProgram);
     connect(Command5_, &QPushButton::clicked, this, &Form1::drawRandomRates);
     connect(Command6_, &QPushButton::clicked, this, &Form1::showRateWindow);
+    connect(Command7_, &QPushButton::clicked, this, &Form1::openPlotsWindow);
     return column;
 }
 
@@ -157,7 +164,14 @@ void Form1::openExperimentWindow() {
 
 void Form1::start() {
     const ui::DialogOwner owner(*this);
-    solver_.start(platform_, *this);
+    const solver_kit::StartEnd end = solver_.start(platform_, *this).end;
+    if (end != solver_kit::StartEnd::Refused) showRun(*plotsWindow_, solver_, end);
+}
+
+void Form1::openPlotsWindow() {
+    plotsWindow_->show();
+    plotsWindow_->raise();
+    plotsWindow_->activateWindow();
 }
 
 void Form1::drawRandomRates() {

@@ -64,10 +64,13 @@ SimulatorControls::SimulatorControls(QWidget& window, sim::RunController& contro
         namedControl<QPushButton>(QStringLiteral("Command4"), QStringLiteral("Set time"), &window);
     Command2_ =
         namedControl<QPushButton>(QStringLiteral("Command2"), QStringLiteral("Exit"), &window);
+    Command5_ = namedControl<QPushButton>(QStringLiteral("Command5"), QStringLiteral("Διαγράμματα"),
+                                          &window);
     connect(Command1_, &QPushButton::clicked, this, &SimulatorControls::startClicked);
     connect(Command3_, &QPushButton::clicked, this, &SimulatorControls::showResultsWindow);
     connect(Command4_, &QPushButton::clicked, this, &SimulatorControls::setTime);
     connect(Command2_, &QPushButton::clicked, this, &SimulatorControls::endProgram);
+    connect(Command5_, &QPushButton::clicked, this, &SimulatorControls::plotsClicked);
     window.installEventFilter(this);
 }
 
@@ -85,6 +88,7 @@ void SimulatorControls::layOut(QLayout* populations, QWidget* picture) {
     auto* buttons = new QGridLayout;
     buttons->addWidget(Command1_, 0, 0);
     buttons->addWidget(Command3_, 0, 1);
+    buttons->addWidget(Command5_, 0, 2);
     buttons->addWidget(Command4_, 1, 0);
     buttons->addWidget(Command2_, 1, 1);
 
@@ -105,7 +109,7 @@ void SimulatorControls::layOut(QLayout* populations, QWidget* picture) {
         if (field != nullptr && (field->focusPolicy() & Qt::TabFocus)) order.push_back(field);
     }
     order.insert(order.end(), tabOrder_.begin(), tabOrder_.end());
-    order.insert(order.end(), {Command1_, Command3_, Command4_, Command2_});
+    order.insert(order.end(), {Command1_, Command3_, Command5_, Command4_, Command2_});
     for (std::size_t index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order[index - 1], order[index]);
     order.front()->setFocus();

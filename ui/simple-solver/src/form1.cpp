@@ -13,8 +13,10 @@
 #include "orven/ui/end_program.h"
 #include "orven/ui/named_control.h"
 #include "orven/ui/output_panel.h"
+#include "orven/ui/plots/plots_window.h"
 #include "orven/ui/window_keys.h"
 #include "output_heading.h"
+#include "plots.h"
 
 namespace orven::simple_solver {
 
@@ -39,6 +41,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     layout->addLayout(inputColumn());
     layout->addWidget(outputs_, 1);
     outputs_->showClasses(3, outputHeading(3));
+    plotsWindow_ = newPlotsWindow(platform_, this);
     ui::setWindowKeys(*this, Command2_);
 
     // Connected after the initial texts are in place: they are not edits.
@@ -76,16 +79,20 @@ QLayout* Form1::inputColumn() {
         namedControl<QPushButton>(QStringLiteral("Command2"), QStringLiteral("start"), this);
     Command4_ = namedControl<QPushButton>(QStringLiteral("Command4"),
                                           QStringLiteral("ΣΥΓΚΕΝΤΡΩΤΙΚΑ "), this);
+    Command5_ =
+        namedControl<QPushButton>(QStringLiteral("Command5"), QStringLiteral("Διαγράμματα"), this);
     Command3_ = namedControl<QPushButton>(QStringLiteral("Command3"), QStringLiteral("EXIT"), this);
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addLayout(inputs);
     leftColumn->addWidget(Text3_);
-    for (QPushButton* b : {Command1_, Command2_, Command4_, Command3_}) leftColumn->addWidget(b);
+    for (QPushButton* b : {Command1_, Command2_, Command4_, Command5_, Command3_})
+        leftColumn->addWidget(b);
     leftColumn->addStretch();
 
     connect(Command1_, &QPushButton::clicked, this, &Form1::openExperimentWindow);
     connect(Command2_, &QPushButton::clicked, this, &Form1::start);
     connect(Command4_, &QPushButton::clicked, this, &Form1::openSummaryWindow);
+    connect(Command5_, &QPushButton::clicked, this, &Form1::openPlotsWindow);
     connect(Command3_, &QPushButton::clicked, this, &ui::endProgram);
     return leftColumn;
 }
@@ -115,7 +122,8 @@ void Form1::experimentChosen(int code) {
 
 void Form1::start() {
     const ui::DialogOwner owner(*this);
-    solver_.start(platform_, *this);
+    const solver_kit::StartEnd end = solver_.start(platform_, *this).end;
+    if (end != solver_kit::StartEnd::Refused) showRun(*plotsWindow_, solver_, end);
 }
 
 void Form1::openSummaryWindow() {
@@ -132,6 +140,12 @@ void Form1::unloadSummaryWindow() {
     Form3* window = summaryWindow_;
     summaryWindow_ = nullptr;
     if (window != nullptr) window->deleteLater();
+}
+
+void Form1::openPlotsWindow() {
+    plotsWindow_->show();
+    plotsWindow_->raise();
+    plotsWindow_->activateWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@ namespace orven {
 class Platform;
 }
 namespace orven::ui {
+class PlotsWindow;
 class SimResultsWindow;
 class SimulatorControls;
 }  // namespace orven::ui
@@ -25,15 +26,19 @@ class Form1 final : public QWidget {
     ~Form1() override;
 
     QWidget& resultsWindow();
+    // The plots window, which follows every completed run whether it is shown or not.
+    ui::PlotsWindow& plotsWindow() const { return *plotsWindow_; }
     const DoubleSimulator& simulator() const { return simulator_; }
 
   private:
     void start();
+    void openPlotsWindow();
 
     Platform& platform_;
     DoubleSimulator simulator_;
     ui::SimResultsWindow* form2_;
     ui::SimulatorControls* controls_;
+    ui::PlotsWindow* plotsWindow_;
     QLineEdit* Text1_;
     QLineEdit* Text2_;
     QLineEdit* Text3_;

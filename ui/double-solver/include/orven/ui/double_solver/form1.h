@@ -20,7 +20,8 @@ namespace orven {
 class Platform;
 namespace ui {
 class OutputPanel;
-}
+class PlotsWindow;
+}  // namespace ui
 }  // namespace orven
 
 namespace orven::double_solver {
@@ -42,6 +43,8 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     Form3* summaryWindow() const { return summaryWindow_; }
     // The rate table window while it is loaded; null when it is not.
     Form4* rateWindow() const { return rateWindow_; }
+    // The plots window, which follows every run whether it is shown or not.
+    ui::PlotsWindow& plotsWindow() const { return *plotsWindow_; }
 
   protected:
     // Ending the main window ends the program: every other window closes with it.
@@ -60,6 +63,7 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     void showRateWindow();
     void openSummaryWindow();
     void unloadSummaryWindow();
+    void openPlotsWindow();
     // A new rate table window holding these lists; the old one, if any, is discarded.
     Form4& reloadRateWindow(const std::vector<QStringList>& lists);
     // Text5 shows the populations of the reduced classes as set-up left them.
@@ -91,11 +95,13 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     QPushButton* Command4_ = nullptr;
     QPushButton* Command5_ = nullptr;
     QPushButton* Command6_ = nullptr;
+    QPushButton* Command7_ = nullptr;
     ui::OutputPanel* outputs_ = nullptr;
 
     QPointer<Form2> experimentWindow_;
     QPointer<Form3> summaryWindow_;
     QPointer<Form4> rateWindow_;
+    ui::PlotsWindow* plotsWindow_ = nullptr;
 };
 
 }  // namespace orven::double_solver

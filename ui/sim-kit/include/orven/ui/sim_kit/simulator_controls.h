@@ -29,7 +29,8 @@ class SimResultsWindow;
 // options (Frame1), the run length (Label5, Text5) and progress (Label6), the four buttons, and
 // what they do around a run. During a run Start and the options are unavailable, so that the
 // record names the rates it holds; Text5 only shows the run length in use; "Exit", or closing
-// the window, ends the program at once and abandons the run.
+// the window, ends the program at once and abandons the run. "Διαγράμματα" (Command5), beside
+// "Results", asks the window for its plots.
 class SimulatorControls final : public QObject, public sim::RunView {
     Q_OBJECT
 
@@ -56,6 +57,7 @@ class SimulatorControls final : public QObject, public sim::RunView {
 
   signals:
     void startClicked();
+    void plotsClicked();
     void experimentChosen(int experiment);
 
   protected:
@@ -80,6 +82,7 @@ class SimulatorControls final : public QObject, public sim::RunView {
     QPushButton* Command2_;
     QPushButton* Command3_;
     QPushButton* Command4_;
+    QPushButton* Command5_;
 };
 
 }  // namespace orven::ui

@@ -20,7 +20,8 @@ namespace orven {
 class Platform;
 namespace ui {
 class OutputPanel;
-}
+class PlotsWindow;
+}  // namespace ui
 }  // namespace orven
 
 namespace orven::simple_solver {
@@ -38,6 +39,8 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     Form2* experimentWindow() const { return experimentWindow_; }
     // The summary window while it is loaded; null when it is not.
     Form3* summaryWindow() const { return summaryWindow_; }
+    // The plots window, which follows every run whether it is shown or not.
+    ui::PlotsWindow& plotsWindow() const { return *plotsWindow_; }
 
   protected:
     // Ending the main window ends the program: every other window closes with it.
@@ -52,6 +55,7 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     void start();
     void openSummaryWindow();
     void unloadSummaryWindow();
+    void openPlotsWindow();
     // Shows the population fields in use so far and the lists of the classes set up.
     void showSetUp();
 
@@ -77,10 +81,12 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     QPushButton* Command2_ = nullptr;
     QPushButton* Command3_ = nullptr;
     QPushButton* Command4_ = nullptr;
+    QPushButton* Command5_ = nullptr;
     ui::OutputPanel* outputs_ = nullptr;
 
     QPointer<Form2> experimentWindow_;
     QPointer<Form3> summaryWindow_;
+    ui::PlotsWindow* plotsWindow_ = nullptr;
 };
 
 }  // namespace orven::simple_solver

@@ -1,0 +1,54 @@
+#include "plots.h"
+
+#include <array>
+
+#include "orven/double_sim/simulator.h"
+#include "orven/plots/exact_values.h"
+#include "orven/plots/sim_plots.h"
+#include "orven/ui/plots/plots_window.h"
+
+namespace orven::double_sim {
+
+namespace {
+
+// The rows of the estimates in the window's order, each with the diagram's name for it.
+struct Shown {
+    int row;
+    const char* name;
+};
+constexpr std::array<Shown, 7> kShown{{{1, "ουρά n1"},
+                                       {2, "ουρά n2"},
+                                       {3, "ουρά n3"},
+                                       {5, "ουρά n4"},
+                                       {4, "ουρά n5"},
+                                       {6, "ουρά n6"},
+                                       {kSumRow, "ουρές n2 και n4 μαζί"}}};
+
+}  // namespace
+
+ui::PlotsWindow* newPlotsWindow(Platform& platform, QWidget* parent) {
+    return new ui::PlotsWindow({QStringLiteral("Form3"), QStringLiteral("Ουρά:"),
+                                QStringLiteral("Εκτίμηση"), QStringLiteral("Ακριβής τιμή"), false},
+                               platform, parent);
+}
+
+void showRun(ui::PlotsWindow& window, const DoubleSimulator& simulator) {
+    plots::PlotContent content;
+    std::vector<int> queues;
+    for (const Shown& shown : kShown) {
+        content.distributions.push_back(plots::estimatedDistribution(
+            simulator.estimates(), shown.row, QString::fromUtf8(shown.name)));
+        queues.push_back(shown.row == kSumRow ? plots::kQueues2And5 : shown.row);
+    }
+    // The loop populations of a completed run are whole numbers: Start refuses any other.
+    const RunSetup& setup = simulator.setup();
+    std::vector<int> N;
+    for (int k = 1; k <= kSources; ++k) N.push_back(static_cast<int>(setup.N[k]));
+    const auto points = static_cast<std::size_t>(setup.Nmax) + 1;
+    window.showContent(std::move(content),
+                       [N, rates = plots::ratesOf(setup.mu, N), queues, points] {
+                           return plots::exactDoubleNetwork(N, rates, queues, points);
+                       });
+}
+
+}  // namespace orven::double_sim
