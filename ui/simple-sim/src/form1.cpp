@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "model_picture.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/sim_kit/population_fields.h"
 #include "orven/ui/sim_kit/results_window.h"
 #include "orven/ui/sim_kit/simulator_controls.h"
@@ -60,7 +61,11 @@ QWidget& Form1::resultsWindow() {
 }
 
 void Form1::start() {
-    simulator_.start({Text1_->text(), Text2_->text(), Text3_->text()}, platform_, *controls_);
+    if (simulator_.start({Text1_->text(), Text2_->text(), Text3_->text()}, platform_, *controls_) !=
+        sim::StartOutcome::Completed)
+        return;
+    form2_->exactValue().compareSimulator(simulator_.exactModel(), simulator_.outputs(),
+                                          simulator_.outputStandardErrors());
 }
 
 }  // namespace orven::simple_sim

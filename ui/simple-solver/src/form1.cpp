@@ -11,6 +11,7 @@
 #include "orven/number_text.h"
 #include "orven/ui/dialog_owner.h"
 #include "orven/ui/end_program.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/named_control.h"
 #include "orven/ui/output_panel.h"
 #include "orven/ui/window_keys.h"
@@ -115,7 +116,9 @@ void Form1::experimentChosen(int code) {
 
 void Form1::start() {
     const ui::DialogOwner owner(*this);
-    solver_.start(platform_, *this);
+    const solver_kit::StartResult result = solver_.start(platform_, *this);
+    if (result.end == solver_kit::StartEnd::Completed)
+        outputs_->exactValue().compareSolver(solver_.exactModel(), result.iteration->S);
 }
 
 void Form1::openSummaryWindow() {
