@@ -10,6 +10,7 @@
 #include "orven/double_solver/double_solver.h"
 #include "orven/simple_sim/simulator.h"
 #include "orven/simple_solver/simple_solver.h"
+#include "solver_json.h"
 
 namespace orven::batch {
 
@@ -62,10 +63,11 @@ void addExact(SweepRow& row, const SweepSettings& settings, const exact::Request
                      comparison.available() ? Json() : Json(comparison.unavailable.toStdString()));
 }
 
+// How the iteration ended, or "failed" where it gave no result.
 const char* solverEnd(const solver_kit::StartResult& result) {
     if (result.end == solver_kit::StartEnd::Refused) return "refused";
-    if (result.end == solver_kit::StartEnd::Failed) return "failed";
-    return "converged";
+    if (result.end == solver_kit::StartEnd::Failed || !result.iteration) return "failed";
+    return iterationEndName(result.iteration->end);
 }
 
 template <typename Solver>
