@@ -87,7 +87,7 @@ std::vector<QStringList> DoubleSolver::rateTable() const {
 exact::Request DoubleSolver::exactRequest() const {
     const StationPopulations N = stations();
     if (N.station(1) != N.station(4)) {
-        return QStringLiteral("το διπλό δίκτυο αντιστοιχεί στο ανηγμένο μόνο όταν N1 = N4.");
+        return QStringLiteral("το διπλό δίκτυο αντιστοιχεί μόνο όταν N1 = N4.");
     }
     // Loops 1, 2, 3 and 4 of the double network are stations 1, 2, 3 and 5, whose rates the
     // reduced classes 1, 2, 4 and 3 hold.

@@ -67,18 +67,13 @@ QString unavailableText(const QString& reason) {
 QString refusalReason(const ExactError& error) {
     switch (error.refusal()) {
         case Refusal::TooManyStates:
-            return QStringLiteral(
-                       "το μοντέλο έχει περισσότερες από %1 καταστάσεις, όσες δέχεται "
-                       "η ακριβής λύση.")
-                .arg(kMaxStates);
+            return QStringLiteral("περισσότερες από %1 καταστάσεις.").arg(kMaxStates);
         case Refusal::CanStop:
-            return QStringLiteral(
-                "με αυτούς τους ρυθμούς το δίκτυο μπορεί να σταματήσει και δεν "
-                "έχει μία στάσιμη κατάσταση.");
+            return QStringLiteral("με ρυθμό 0 το δίκτυο μπορεί να σταματήσει.");
         case Refusal::Other:
             break;
     }
-    return QStringLiteral("η επίλυση της αλυσίδας Markov απέτυχε.");
+    return QStringLiteral("η επίλυση της αλυσίδας απέτυχε.");
 }
 
 }  // namespace orven::exact

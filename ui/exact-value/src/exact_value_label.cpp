@@ -19,6 +19,10 @@ struct Outcome {
 ExactValueLabel::ExactValueLabel(QWidget* parent) : QLabel(parent), solve_(exact::solveModel) {
     setWordWrap(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for two lines from the start: a window does not grow when the answer comes, and a
+    // refusal in a narrow window takes two.
+    setMinimumHeight(2 * fontMetrics().lineSpacing() + 2 * margin());
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 ExactValueLabel::~ExactValueLabel() {

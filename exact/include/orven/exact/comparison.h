@@ -33,7 +33,8 @@ QString simulatorComparisonText(const std::vector<double>& outputs,
                                 const Reference& reference);
 // "Ακριβής τιμή: δεν υπολογίζεται· " and why, where there is no exact value.
 QString unavailableText(const QString& reason);
-// Why the exact solution refused a model, in Greek.
+// Why the exact solution refused a model, in a few Greek words (two lines of a narrow window
+// hold the whole line).
 QString refusalReason(const ExactError& error);
 
 }  // namespace orven::exact
