@@ -51,6 +51,24 @@ TEST(SweepTest, AWholeSweepAndItsSlicesJoinedGiveTheSameRowsInCaseOrder) {
     EXPECT_EQ(joined, rows);
 }
 
+TEST(SweepTest, PopulationsTakeEqualRunsAndAlternativesOfTheirOwnLength) {
+    const BatchRun run = runBatch(args({"sweep", "simple-solver", "--populations", "1..2x3;4,5",
+                                        "--experiment", "0..1", "--no-timing"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList inputs;
+    for (const QString& row : lines(run).mid(1)) inputs << row.section(u',', 1, 4);
+    EXPECT_EQ(inputs, QStringList({QStringLiteral("1,1,1,0"), QStringLiteral("1,1,1,1"),
+                                   QStringLiteral("2,2,2,0"), QStringLiteral("2,2,2,1"),
+                                   QStringLiteral("4,5,,0"), QStringLiteral("4,5,,1")}));
+    for (const char* bad : {"0..3,5", "5..1,5", "1..3x5", "1,2,3,4,5"}) {
+        EXPECT_EQ(runBatch(args({"sweep", "simple-solver", "--populations", bad})).exitCode, 2)
+            << bad;
+    }
+    EXPECT_EQ(runBatch(args({"sweep", "simple-solver", "--populations", "5,5", "--shard", "3/2"}))
+                  .exitCode,
+              2);
+}
+
 TEST(SweepTest, SimulatorCasesRepeatExactlyWhateverTheThreadsAndTheSlices) {
     const QStringList sweep =
         args({"sweep", "simple-sim", "--populations", "2..3,2,2", "--experiment", "0,1", "--seeds",
