@@ -5,10 +5,11 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 SUDO ?= $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test deps build asan-test format clean install package package-check screenshots
+.PHONY: run test bench deps build asan-test format clean install package package-check screenshots
 
-# A user runs the programs as they are installed: optimised, without the debug checks.
-run install package: PRESET = release
+# A user runs the programs as they are installed: optimised, without the debug checks; the
+# benchmarks measure them so.
+run install package bench: PRESET = release
 
 deps:
 	bash scripts/install-deps
@@ -22,6 +23,12 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET) -j $(JOBS)
+
+# Every benchmark, then the ratios that the programs' speed is judged by; the results are also
+# kept as JSON to compare with a later run.
+bench: build
+	./build/$(PRESET)/bin/orven-bench --benchmark_out=build/$(PRESET)/bench.json \
+		--benchmark_out_format=json
 
 install: build
 	$(SUDO) cmake --install build/$(PRESET) --prefix $(PREFIX)

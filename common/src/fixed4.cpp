@@ -12,15 +12,8 @@ double roundTo4(double value) {
     return std::nearbyint(value * 10000.0) / 10000.0;
 }
 
-Fixed4 Fixed4::fromDouble(double value) {
-    // Within a signed 64-bit count with room to add; far beyond the longest accepted run.
-    constexpr double limit = 9.0e18;
-    const double scaled = std::nearbyint(value * 10000.0);
-    // A NaN fails both comparisons. No such value is ever meant to be counted: stop loudly
-    // rather than record a number that no run produced.
-    if (!(scaled > -limit && scaled < limit))
-        throw std::domain_error("a value outside the four-decimal fixed point's range");
-    return Fixed4(static_cast<std::int64_t>(scaled));
+void Fixed4::outOfRange() {
+    throw std::domain_error("a value outside the four-decimal fixed point's range");
 }
 
 QString messageForm(Fixed4 value) {

@@ -1,11 +1,12 @@
 #include <Eigen/IterativeLinearSolvers>
 #include <Eigen/SparseCore>
-#include <Eigen/SparseLU>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <unsupported/Eigen/IterativeSolvers>
 
+#include "dissection_lu.h"
+#include "nested_dissection.h"
 #include "orven/exact/exact_error.h"
 #include "orven/exact/markov_chain.h"
 
@@ -89,16 +90,30 @@ std::string shortNumber(double value) {
     return text;
 }
 
-Eigen::VectorXd solveDirectly(const LinearSystem& system) {
-    Eigen::SparseLU<SparseMatrix, Eigen::COLAMDOrdering<int>> lu;
-    lu.analyzePattern(system.matrix);
-    lu.factorize(system.matrix);
-    if (lu.info() != Eigen::Success) {
-        throw ExactError("The balance equations could not be factorised: " + lu.lastErrorMessage());
+// The transposed generator: column s holds the rates out of state s and, on the diagonal,
+// minus their sum; its null vector is the distribution up to a factor.
+SparseMatrix transposedGenerator(const MarkovChain& chain) {
+    const auto n = static_cast<Eigen::Index>(chain.stateCount());
+    std::vector<Eigen::Triplet<double>> entries;
+    entries.reserve(chain.first(chain.stateCount()) + chain.stateCount());
+    for (std::size_t s = 0; s < chain.stateCount(); ++s) {
+        const auto column = static_cast<Eigen::Index>(s);
+        for (std::size_t m = chain.first(s); m < chain.first(s + 1); ++m)
+            entries.emplace_back(static_cast<Eigen::Index>(chain.target(m)), column, chain.rate(m));
+        entries.emplace_back(column, column, -chain.outRate(s));
     }
-    Eigen::VectorXd p = lu.solve(system.rightSide);
-    const Eigen::VectorXd correction = lu.solve(system.rightSide - system.matrix * p);
-    return p + correction;
+    SparseMatrix matrix(n, n);
+    matrix.setFromTriplets(entries.begin(), entries.end());
+    return matrix;
+}
+
+Eigen::VectorXd solveDirectly(const MarkovChain& chain) {
+    const SparseMatrix matrix = transposedGenerator(chain);
+    DissectionLU lu;
+    if (!lu.factorize(matrix, dissect(DissectionLU::patternGraph(matrix)))) {
+        throw ExactError("The balance equations could not be factorised.");
+    }
+    return lu.nullVector();
 }
 
 Eigen::VectorXd solveIteratively(const LinearSystem& system, const SolveSettings& settings) {
@@ -158,13 +173,13 @@ StationaryDistribution solveStationary(const MarkovChain& chain, const SolveSett
         return result;
     }
 
-    const LinearSystem system = normalisedBalanceSystem(chain);
     SolveMethod method = settings.method;
     if (method == SolveMethod::Automatic) {
-        method = count <= kDirectSolveLimit ? SolveMethod::Direct : SolveMethod::Iterative;
+        method = count <= settings.directSolveLimit ? SolveMethod::Direct : SolveMethod::Iterative;
     }
-    const Eigen::VectorXd p =
-        method == SolveMethod::Direct ? solveDirectly(system) : solveIteratively(system, settings);
+    const Eigen::VectorXd p = method == SolveMethod::Direct
+                                  ? solveDirectly(chain)
+                                  : solveIteratively(normalisedBalanceSystem(chain), settings);
 
     // Rounding leaves tiny negative values where a probability is close to 0; anything larger
     // means the solve went wrong.

@@ -1,10 +1,5 @@
 // orven-sim-simple: the main window after a default run, and the results window it opens.
-#if __has_include(<orven/ui/simple_sim/form1.h>)
 #include <orven/ui/simple_sim/form1.h>
-#else
-// The window library before it moved to the prefixed include path.
-#include "form1.h"
-#endif
 
 #include "scene.h"
 

@@ -1,12 +1,6 @@
 // orven-simple: the main window with the output rates of a default run, and the summary.
-#if __has_include(<orven/ui/simple_solver/form1.h>)
 #include <orven/ui/simple_solver/form1.h>
 using MainWindow = orven::simple_solver::Form1;
-#else
-// The window library before it moved to the prefixed include path.
-#include "form1.h"
-using MainWindow = orven::simple::ui::Form1;
-#endif
 
 #include "scene.h"
 

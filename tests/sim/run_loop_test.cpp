@@ -69,6 +69,17 @@ TEST(RunLoopTest, HandsOverAtLeastEveryTwentyMillisecondsButNotAfterEveryStep) {
     EXPECT_GE(fast.handOverSteps.size(), 11u);
 }
 
+TEST(RunLoopTest, StepsThatTakeTwentyMillisecondsEachAreHandedOverOneByOne) {
+    // The clock is read every 64 steps at first; once readings show that steps take long, it
+    // is read after every step, and every step is a hand-over.
+    TimedRun slow(100000.0f);
+    slow.platform.setWallClockStep(20);
+    slow.simulate();
+    ASSERT_GT(slow.handOverSteps.size(), 1000u);
+    const std::vector<int> last(slow.handOverSteps.end() - 1000, slow.handOverSteps.end());
+    for (std::size_t k = 1; k < last.size(); ++k) ASSERT_EQ(last[k] - last[k - 1], 1) << k;
+}
+
 TEST(RunLoopTest, AStopRequestEndsTheRunAtTheNextHandOver) {
     TimedRun run(100000.0f);
     int rounds = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
 #include <compare>
 #include <cstdint>
 
@@ -17,7 +18,17 @@ double roundTo4(double value);
 class Fixed4 {
   public:
     constexpr Fixed4() = default;
-    static Fixed4 fromDouble(double value);
+    // Inline: a simulation step credits its time through it.
+    static Fixed4 fromDouble(double value) {
+        // Within a signed 64-bit count with room to add; far beyond the longest accepted run.
+        constexpr double limit = 9.0e18;
+        const double scaled = nearestWhole(value * 10000.0);
+        // A NaN fails both comparisons. No such value is ever meant to be counted: stop loudly
+        // rather than record a number that no run produced.
+        if (!(scaled > -limit && scaled < limit)) [[unlikely]]
+            outOfRange();
+        return Fixed4(static_cast<std::int64_t>(scaled));
+    }
     static constexpr Fixed4 fromCount(std::int64_t count) { return Fixed4(count); }
 
     constexpr std::int64_t count() const { return count_; }
@@ -33,6 +44,17 @@ class Fixed4 {
 
   private:
     constexpr explicit Fixed4(std::int64_t count) : count_(count) {}
+    [[noreturn]] static void outOfRange();
+
+    // std::nearbyint in the default rounding mode (to nearest, ties to even), without a call
+    // for magnitudes below 2^51: adding and taking away 1.5 * 2^52 leaves a sum whose last
+    // place is 1, so the addition itself rounds.
+    static double nearestWhole(double x) {
+        constexpr double shift = 0x1.8p52;
+        if (std::fabs(x) < 0x1p51) [[likely]]
+            return (x + shift) - shift;
+        return std::nearbyint(x);
+    }
     std::int64_t count_ = 0;
 };
 

@@ -53,8 +53,10 @@ class RunPacer {
     double runtime_;
     int shownPercent_ = -1;
     double nextFigureClock_ = -std::numeric_limits<double>::infinity();
+    unsigned stepsBetweenReadings_;
     unsigned stepsUntilReading_;
     std::int64_t lastHandOver_;
+    std::int64_t lastReading_;
 };
 
 // A network that keeps the batch means of its run: `sim::BatchMeans& batches()` and

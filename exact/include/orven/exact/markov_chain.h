@@ -67,22 +67,25 @@ struct StationaryDistribution {
 inline constexpr double kMaxSumError = 1e-12;
 inline constexpr double kMaxBalanceResidual = 1e-9;
 
-// How the balance equations are solved: sparse LU with one step of iterative refinement, or
-// GMRES with an incomplete LU preconditioner, which needs far less time and memory on large
-// chains. Automatic takes LU up to kDirectSolveLimit states.
+// How the balance equations are solved: directly, by an elimination in nested-dissection
+// order that keeps even tiny probabilities to nearly full relative precision, or by GMRES
+// with an incomplete LU preconditioner. The direct solve is fast where the states spread over
+// two dimensions (its dense fronts grow like the square root of the state count); over three
+// its fronts grow too large, and GMRES needs far less time and memory. Automatic takes the
+// direct solve up to directSolveLimit states.
 enum class SolveMethod { Automatic, Direct, Iterative };
 inline constexpr std::size_t kDirectSolveLimit = 5000;
 
 // The method, and for GMRES the strength of its preconditioner: entries below dropTolerance
-// (relative) are dropped, and each row keeps at most fillFactor times its own entries. Chains
-// whose states spread over two dimensions afford a strong preconditioner that saves many
-// iterations; on three-dimensional ones the factorisation itself then grows too costly.
+// (relative) are dropped, and each row keeps at most fillFactor times its own entries.
 struct SolveSettings {
     SolveMethod method = SolveMethod::Automatic;
     double dropTolerance = 1e-3;
     int fillFactor = 10;
+    std::size_t directSolveLimit = kDirectSolveLimit;
 };
-inline constexpr SolveSettings kTwoDimensionalSettings{SolveMethod::Automatic, 1e-6, 80};
+// For chains whose states lie on two-dimensional faces: the direct solve at every size.
+inline constexpr SolveSettings kTwoDimensionalSettings{SolveMethod::Direct};
 
 // Solves the global balance equations with the normalisation, then checks the answer. Throws
 // ExactError when the solve fails or a check does not hold.
