@@ -25,7 +25,7 @@ void BatchPlatform::showMessage(const QString& text, MessageIcon, const QString&
     QString line = title.isEmpty() ? text : title + QStringLiteral(": ") + text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ');
     messages_.append(line);
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    if (!quiet_) std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
 
 QString BatchPlatform::askText(const QString&, const QString&, const QString& defaultAnswer) {

@@ -18,6 +18,8 @@ class BatchPlatform final : public Platform {
                   std::optional<QString> outputPath);
 
     const QStringList& messages() const { return messages_; }
+    // Keeps messages without printing them, as a run among many in a sweep does.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
     // False when a write to the results file failed.
     bool writesSucceeded() const { return writesSucceeded_; }
 
@@ -41,6 +43,7 @@ class BatchPlatform final : public Platform {
     std::optional<QString> outputPath_;
     QStringList messages_;
     bool writesSucceeded_ = true;
+    bool quiet_ = false;
 };
 
 }  // namespace orven::batch

@@ -10,5 +10,6 @@ void addDoubleSolverCommand(CLI::App& app, int& exitCode);
 void addSimpleSimCommand(CLI::App& app, int& exitCode);
 void addDoubleSimCommand(CLI::App& app, int& exitCode);
 void addExactCommands(CLI::App& app, int& exitCode);
+void addSweepCommand(CLI::App& app, int& exitCode);
 
 }  // namespace orven::batch

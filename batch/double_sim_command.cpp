@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "common_options.h"
+#include "exact_comparison.h"
 #include "orven/double_sim/simulator.h"
 #include "sim_command.h"
 
@@ -17,7 +18,7 @@ using namespace orven::double_sim;
 struct DoubleSimOptions {
     std::string populations = "5,5,5,5";
     std::string experiment = "0";
-    std::string runtime = "100000";
+    SimRunOptions run;
     CommonOptions common;
 };
 
@@ -59,22 +60,30 @@ nlohmann::json estimatesJson(const DoubleSimulator& simulator,
         {"X2", estimates.X2.toDouble()},
         {"T24", T24},
         {"p24", p24},
+        {"intervals", intervalsJson(estimates.intervals, kSumRow)},
     };
 }
 
 int runDoubleSim(const DoubleSimOptions& options) {
     const std::vector<int> populations = parsePopulations(options.populations, kFields);
-    const float runtime = runLengthOption(options.runtime);
+    DoubleSimulator simulator;
+    applySimRunOptions(options.run, simulator.controller());
 
     const auto platform = makePlatform(options.common);
-    DoubleSimulator simulator;
     simulator.setExperiment(experimentCode(options.experiment));
-    simulator.controller().setRuntime(runtime);
     if (const auto status =
             startHeadless(simulator, populationTexts<kFields>(populations), *platform))
         return *status;
-    return printRunOutput(*platform, options.common, simulator.lastReport(),
-                          [&] { return estimatesJson(simulator, populations); });
+    const auto precision = reportPrecision(options.run, simulator.controller().runtime(),
+                                           simulator.outputs(), simulator.estimates().intervals);
+    return printRunOutput(*platform, options.common, simulator.lastReport(), [&] {
+        nlohmann::json json = estimatesJson(simulator, populations);
+        if (precision) json["precision"] = *precision;
+        if (options.run.withExact)
+            json["exact"] = comparisonJson(compareWithExact(
+                simulator.exactModel(), simulator.outputs(), simulator.outputStandardErrors()));
+        return json;
+    });
 }
 
 }  // namespace
@@ -93,11 +102,7 @@ void addDoubleSimCommand(CLI::App& app, int& exitCode) {
                      "random rates")
         ->check(CLI::IsMember({"0", "1", "2", "random"}))
         ->capture_default_str();
-    command
-        ->add_option("--runtime", options->runtime,
-                     "simulated run length, above 0 and at most 1E+14; Ctrl-C ends a run "
-                     "(exit status 130, nothing written)")
-        ->capture_default_str();
+    addSimRunOptions(*command, options->run);
     addCommonOptions(*command, options->common);
     command->callback([options, &exitCode] { exitCode = runDoubleSim(*options); });
 }

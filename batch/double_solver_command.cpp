@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "common_options.h"
+#include "exact_comparison.h"
 #include "orven/double_solver/double_solver.h"
 #include "orven/number_text.h"
 #include "solver_json.h"
@@ -14,6 +15,7 @@ namespace {
 
 struct DoubleSolverOptions {
     CommonOptions common;
+    bool withExact = false;
     std::string populations;
     std::string offsets = "0,0";
     std::string experiment = "0";
@@ -63,6 +65,9 @@ int run(const DoubleSolverOptions& options) {
         auto json = solverRunJson(solver.state(), solver.Xout(), result, solver.experimentCode());
         json["stations"] = stations;
         json["offsets"] = offsets;
+        if (options.withExact)
+            json["exact"] =
+                comparisonJson(compareWithExact(solver.exactRequest(), {result.iteration->S}, {}));
         return json;
     });
 }
@@ -84,6 +89,9 @@ void addDoubleSolverCommand(CLI::App& app, int& exitCode) {
                      "0 (all 1), 1 (1, 0.5, 0.25, 0.125), 2 (1, 1/1.1, 1/1.2, 1/1.3) for "
                      "stations 1', 2, 5, 3, or random")
         ->check(CLI::IsMember({"0", "1", "2", "random"}));
+    command->add_flag("--with-exact", options->withExact,
+                      "add the exact value of the same network and the deviation of S from it "
+                      "to the JSON");
     addCommonOptions(*command, options->common);
     command->callback([options, &exitCode] { exitCode = run(*options); });
 }

@@ -1,5 +1,6 @@
 // The subcommands exact-simple and exact-double: the exact steady state of either network for a
-// preset experiment, as a readable table or as JSON.
+// preset experiment or a rate table of its own, as a readable table or as JSON.
+#include <QFile>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "orven/exact/double_network.h"
 #include "orven/exact/exact_error.h"
 #include "orven/exact/experiment_rates.h"
+#include "orven/exact/model.h"
 #include "orven/exact/simple_network.h"
 #include "orven/number_text.h"
 
@@ -22,8 +24,47 @@ struct ExactOptions {
     std::string populations;
     int experiment = 0;
     std::string format = "table";
-    std::string rates = "simulator";  // the double network only: whose presets
+    std::string rates = "simulator";  // whose presets, or a rate table as JSON
 };
+
+bool isPresetName(const std::string& rates) {
+    return rates == "simulator" || rates == "solver";
+}
+
+// A rate table given as JSON, in the text itself or in the file it names: one array of rates
+// per class (source), the rate with 0, 1, ... jobs waiting.
+exact::RateTable rateTableOption(const std::string& text) {
+    std::string json = text;
+    if (json.find('[') == std::string::npos) {
+        QFile file(QString::fromStdString(text));
+        if (!file.open(QIODevice::ReadOnly))
+            throw CLI::ValidationError("--rates", "no preset and no file named " + text);
+        json = file.readAll().toStdString();
+    }
+    try {
+        return nlohmann::json::parse(json).get<exact::RateTable>();
+    } catch (const nlohmann::json::exception&) {
+        throw CLI::ValidationError("--rates",
+                                   "a rate table is a JSON array of one array of rates per class, "
+                                   "for example [[1,1,1],[0.5,0.5],[1,1,1,1]]");
+    }
+}
+
+// The presets of the experiment for `network`, or the table given.
+exact::RateTable ratesFor(const ExactOptions& options, const std::vector<int>& populations,
+                          exact::Network network) {
+    if (!isPresetName(options.rates)) return rateTableOption(options.rates);
+    if (network == exact::Network::Simple)
+        // The simple network's solver and simulator share their presets.
+        return exact::simpleSimulatorRates(options.experiment, populations);
+    return options.rates == "solver" ? exact::doubleSolverRates(options.experiment, populations)
+                                     : exact::doubleSimulatorRates(options.experiment, populations);
+}
+
+// What the rates were, for the output: the preset's name or "table".
+std::string ratesName(const ExactOptions& options) {
+    return isPresetName(options.rates) ? options.rates : "table";
+}
 
 void addExactOptions(CLI::App& command, ExactOptions& options, const std::string& example) {
     command.add_option("--populations", options.populations, "populations, for example " + example)
@@ -34,6 +75,12 @@ void addExactOptions(CLI::App& command, ExactOptions& options, const std::string
         ->check(CLI::Range(0, 2));
     command.add_option("--format", options.format, "table or json")
         ->check(CLI::IsMember({"table", "json"}));
+    command.add_option(
+        "--rates", options.rates,
+        "simulator (the default) or solver: whose presets the experiment stands for (the double "
+        "solver gives streams λ3 and λ5 each other's rates); or a rate table as JSON, in the "
+        "option or in a file it names: one array per class of the rates with 0, 1, ... jobs "
+        "waiting");
 }
 
 QString number(double value) {
@@ -114,29 +161,31 @@ void runExactSimple(const ExactOptions& options) {
     }
     const std::vector<int> populations = parsePopulations(options.populations, classes);
     const auto solution = exact::solveSimpleNetwork(
-        populations, exact::simpleSimulatorRates(options.experiment, populations));
+        populations, ratesFor(options, populations, exact::Network::Simple));
     if (options.format == "json") {
         auto json = jsonHeading("simple", populations, options.experiment, solution);
+        json["rates"] = ratesName(options);
         json["throughput"] = solution.throughput;
         addJsonProbabilities(json, solution);
         printText(QString::fromStdString(json.dump(2) + "\n"));
         return;
     }
-    printText(tableHeading("Exact solution of the simple network", populations, options.experiment,
-                           solution) +
-              QStringLiteral("throughput: %1\n").arg(number(solution.throughput)) +
-              tableChecks(solution) + u'\n' + marginalTable(solution, {}, {}));
+    printText(
+        tableHeading("Exact solution of the simple network", populations, options.experiment,
+                     solution) +
+        QStringLiteral("throughput: %1\n").arg(number(solution.throughput)) +
+        tableChecks(solution) +
+        (isPresetName(options.rates) ? QString() : QStringLiteral("rates: the table given\n")) +
+        u'\n' + marginalTable(solution, {}, {}));
 }
 
 void runExactDouble(const ExactOptions& options) {
     const std::vector<int> populations = parsePopulations(options.populations, 4);
-    const auto rates = options.rates == "solver"
-                           ? exact::doubleSolverRates(options.experiment, populations)
-                           : exact::doubleSimulatorRates(options.experiment, populations);
-    const auto solution = exact::solveDoubleNetwork(populations, rates);
+    const auto solution = exact::solveDoubleNetwork(
+        populations, ratesFor(options, populations, exact::Network::Double));
     if (options.format == "json") {
         auto json = jsonHeading("double", populations, options.experiment, solution);
-        json["rates"] = options.rates;
+        json["rates"] = ratesName(options);
         json["throughputs"] = solution.throughputs;
         addJsonProbabilities(json, solution);
         json["P_sum_2_5"] = solution.sumOfQueues2And5;
@@ -149,8 +198,9 @@ void runExactDouble(const ExactOptions& options) {
         QStringLiteral("throughput of station 1: %1\nthroughput of station 2: %2\n")
             .arg(number(solution.throughputs[0]), number(solution.throughputs[1])) +
         tableChecks(solution) +
-        (options.rates == "solver" ? QStringLiteral("rates: the double solver's presets\n")
-                                   : QString()) +
+        (options.rates == "solver"     ? QStringLiteral("rates: the double solver's presets\n")
+         : isPresetName(options.rates) ? QString()
+                                       : QStringLiteral("rates: the table given\n")) +
         u'\n' +
         marginalTable(solution, {QStringLiteral("P(n2 + n5 = n)")}, {solution.sumOfQueues2And5}));
 }
@@ -182,11 +232,6 @@ void addExactCommands(CLI::App& app, int& exitCode) {
     CLI::App* doubled =
         app.add_subcommand("exact-double", "exact steady state of the double network");
     addExactOptions(*doubled, *doubleOptions, "5,5,5,5");
-    doubled
-        ->add_option("--rates", doubleOptions->rates,
-                     "whose presets: simulator (the default) or solver, which gives streams λ3 "
-                     "and λ5 each other's rates")
-        ->check(CLI::IsMember({"simulator", "solver"}));
     doubled->callback([doubleOptions, &exitCode] {
         runReportingRefusal(runExactDouble, *doubleOptions, exitCode);
     });

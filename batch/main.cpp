@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     orven::batch::addSimpleSimCommand(app, exitCode);
     orven::batch::addDoubleSimCommand(app, exitCode);
     orven::batch::addExactCommands(app, exitCode);
+    orven::batch::addSweepCommand(app, exitCode);
 
     try {
         app.parse(argc, argv);

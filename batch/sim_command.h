@@ -11,6 +11,8 @@
 
 #include "interrupt.h"
 #include "orven/platform.h"
+#include "orven/sim/batch_means.h"
+#include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 #include "orven/sim/start_sequence.h"
 #include "orven/sim/state_table.h"
@@ -20,6 +22,32 @@ namespace orven::batch {
 
 // The --runtime option: a positive number up to 1E+14, or a refusal of the command line.
 float runLengthOption(const std::string& text);
+
+// What both simulator commands take beside the common options: the run length, a precision to
+// reach by lengthening the run, and the exact value beside the outputs.
+struct SimRunOptions {
+    std::string runtime = "100000";
+    std::optional<double> precision;
+    std::string maxRuntime = "1E+08";
+    bool withExact = false;
+};
+void addSimRunOptions(CLI::App& command, SimRunOptions& options);
+// Sets the run length and the precision goal; a value out of range refuses the command line.
+void applySimRunOptions(const SimRunOptions& options, sim::RunController& controller);
+
+// The largest half-width of an output relative to the output, or nothing without an interval.
+std::optional<double> largestRelativeHalfWidth(const std::vector<double>& outputs,
+                                               const std::optional<sim::Intervals>& intervals);
+
+// With a precision goal, a line on standard error that says whether the run reached it and at
+// what run length, and the same as JSON; nothing without a goal.
+std::optional<nlohmann::json> reportPrecision(const SimRunOptions& options, float runtimeUsed,
+                                              const std::vector<double>& outputs,
+                                              const std::optional<sim::Intervals>& intervals);
+
+// The intervals of a run as JSON: the batch means behind them, the half-widths and standard
+// errors of the outputs and the half-widths of every P of rows 1..rows; null without them.
+nlohmann::json intervalsJson(const std::optional<sim::Intervals>& intervals, int rows);
 
 // The population fields as a window would hold them.
 template <std::size_t Fields>

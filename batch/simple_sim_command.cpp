@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "common_options.h"
+#include "exact_comparison.h"
 #include "orven/simple_sim/simulator.h"
 #include "sim_command.h"
 
@@ -17,7 +18,7 @@ using namespace orven::simple_sim;
 struct SimOptions {
     std::string populations = "5,5,5";
     int experiment = sim::kFirstExperiment;
-    std::string runtime = "100000";
+    SimRunOptions run;
     CommonOptions common;
 };
 
@@ -41,22 +42,30 @@ nlohmann::json estimatesJson(const SimpleSimulator& simulator,
         {"P", tableJson(estimates.P, kSources, fixed)},
         {"psum", psum},
         {"X", estimates.X.toDouble()},
+        {"intervals", intervalsJson(estimates.intervals, kSources)},
     };
 }
 
 int runSimpleSim(const SimOptions& options) {
     const std::vector<int> populations = parsePopulations(options.populations, kSources);
-    const float runtime = runLengthOption(options.runtime);
+    SimpleSimulator simulator;
+    applySimRunOptions(options.run, simulator.controller());
 
     const auto platform = makePlatform(options.common);
-    SimpleSimulator simulator;
     simulator.setExperiment(options.experiment);
-    simulator.controller().setRuntime(runtime);
     if (const auto status =
             startHeadless(simulator, populationTexts<kSources>(populations), *platform))
         return *status;
-    return printRunOutput(*platform, options.common, simulator.lastRecord(),
-                          [&] { return estimatesJson(simulator, populations); });
+    const auto precision = reportPrecision(options.run, simulator.controller().runtime(),
+                                           simulator.outputs(), simulator.estimates().intervals);
+    return printRunOutput(*platform, options.common, simulator.lastRecord(), [&] {
+        nlohmann::json json = estimatesJson(simulator, populations);
+        if (precision) json["precision"] = *precision;
+        if (options.run.withExact)
+            json["exact"] = comparisonJson(compareWithExact(
+                simulator.exactModel(), simulator.outputs(), simulator.outputStandardErrors()));
+        return json;
+    });
 }
 
 }  // namespace
@@ -72,11 +81,7 @@ void addSimpleSimCommand(CLI::App& app, int& exitCode) {
                      "0, 1, 2: the preset experiments; 3: random rates")
         ->check(CLI::Range(0, sim::kRandomExperiment))
         ->capture_default_str();
-    command
-        ->add_option("--runtime", options->runtime,
-                     "simulated run length, above 0 and at most 1E+14; Ctrl-C ends a run "
-                     "(exit status 130, nothing written)")
-        ->capture_default_str();
+    addSimRunOptions(*command, options->run);
     addCommonOptions(*command, options->common);
     command->callback([options, &exitCode] { exitCode = runSimpleSim(*options); });
 }

@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "common_options.h"
+#include "exact_comparison.h"
 #include "orven/simple_solver/simple_solver.h"
 #include "solver_json.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 struct SimpleSolverOptions {
     CommonOptions common;
+    bool withExact = false;
     std::string populations;
     int experiment = 0;
 };
@@ -42,7 +44,11 @@ int run(const SimpleSolverOptions& options) {
     if (result.end != solver_kit::StartEnd::Completed) return 1;
 
     return printRunOutput(*platform, options.common, result.block, [&] {
-        return solverRunJson(solver.state(), solver.Xout(), result, solver.experimentCode());
+        auto json = solverRunJson(solver.state(), solver.Xout(), result, solver.experimentCode());
+        if (options.withExact)
+            json["exact"] =
+                comparisonJson(compareWithExact(solver.exactModel(), {result.iteration->S}, {}));
+        return json;
     });
 }
 
@@ -58,6 +64,9 @@ void addSimpleSolverCommand(CLI::App& app, int& exitCode) {
         ->add_option("--experiment", options->experiment,
                      "preset rates: 0 (all 1), 1 (1, 0.5, 0.25, 0.125), 2 (1, 1/1.1, 1/1.2, 1/1.3)")
         ->check(CLI::Range(0, 2));
+    command->add_flag("--with-exact", options->withExact,
+                      "add the exact value of the same network and the deviation of S from it "
+                      "to the JSON");
     addCommonOptions(*command, options->common);
     command->callback([options, &exitCode] { exitCode = run(*options); });
 }

@@ -14,7 +14,9 @@ nlohmann::ordered_json row(std::span<const double> values, int last) {
     return out;
 }
 
-const char* endName(aggregation::IterationEnd end) {
+}  // namespace
+
+const char* iterationEndName(aggregation::IterationEnd end) {
     switch (end) {
         case aggregation::IterationEnd::Converged:
             return "converged";
@@ -30,8 +32,6 @@ const char* endName(aggregation::IterationEnd end) {
     return "";
 }
 
-}  // namespace
-
 nlohmann::ordered_json solverRunJson(const aggregation::SolverState& s,
                                      const aggregation::Table& Xout,
                                      const solver_kit::StartResult& result, int experimentCode) {
@@ -41,7 +41,7 @@ nlohmann::ordered_json solverRunJson(const aggregation::SolverState& s,
                                {"S", outcome.S},
                                {"iterations", outcome.iterations},
                                {"error", outcome.error},
-                               {"end", endName(outcome.end)}};
+                               {"end", iterationEndName(outcome.end)}};
     nlohmann::ordered_json classes = nlohmann::ordered_json::array();
     for (int i = 1; i <= s.R; ++i) {
         classes.push_back({{"class", i},

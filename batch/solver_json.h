@@ -7,6 +7,9 @@
 
 namespace orven::batch {
 
+// How the iteration ended, in one word: converged, cut-off, limit, not-converged, not-finite.
+const char* iterationEndName(aggregation::IterationEnd end);
+
 // Every number of a completed solver run, for either network: the output S with how the
 // iteration ended, and for each class its population, partner capacity, rates, partner rates,
 // probabilities and output rates.

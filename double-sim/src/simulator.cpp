@@ -1,5 +1,6 @@
 #include "orven/double_sim/simulator.h"
 
+#include "orven/double_sim/exact_model.h"
 #include "orven/double_sim/results_record.h"
 #include "orven/platform.h"
 #include "orven/results_file.h"
@@ -49,6 +50,24 @@ void DoubleSimulator::newp(Platform& platform, bool firstSectionWritten) {
     // Where the report itself could not be written its distribution would stand alone, under
     // the report of another run; and the failure has been reported once already.
     if (firstSectionWritten) saveResultsBlock(platform, fileName_, section);
+}
+
+std::vector<double> DoubleSimulator::outputs() const {
+    if (!(run_.clock > 0.0)) return {};
+    return {static_cast<double>(run_.count1) / run_.clock,
+            static_cast<double>(run_.count2) / run_.clock};
+}
+
+std::vector<std::optional<double>> DoubleSimulator::outputStandardErrors() const {
+    std::vector<std::optional<double>> errors(2);
+    if (estimates_.intervals)
+        for (std::size_t k = 0; k < errors.size(); ++k)
+            errors[k] = estimates_.intervals->standardErrorX[k];
+    return errors;
+}
+
+exact::Model DoubleSimulator::exactModel() const {
+    return double_sim::exactModel(setup_);
 }
 
 }  // namespace orven::double_sim

@@ -84,6 +84,27 @@ std::vector<QStringList> DoubleSolver::rateTable() const {
     return rateTableLists(s.mu, lengths, s.Nmax);
 }
 
+exact::Request DoubleSolver::exactRequest() const {
+    const StationPopulations N = stations();
+    if (N.station(1) != N.station(4)) {
+        return QStringLiteral("το διπλό δίκτυο αντιστοιχεί μόνο όταν N1 = N4.");
+    }
+    // Loops 1, 2, 3 and 4 of the double network are stations 1, 2, 3 and 5, whose rates the
+    // reduced classes 1, 2, 4 and 3 hold.
+    constexpr std::array<int, 4> kClassOfLoop{1, 2, 4, 3};
+    constexpr std::array<int, 4> kStationOfLoop{1, 2, 3, 5};
+    exact::Model model{exact::Network::Double, {}, {}};
+    for (std::size_t loop = 0; loop < 4; ++loop) {
+        const int population = N.station(kStationOfLoop[loop]);
+        model.populations.push_back(population);
+        std::vector<double> rates;
+        for (int n = 0; n < population; ++n)
+            rates.push_back(rates_.rate(kClassOfLoop[loop], n, population));
+        model.rates.push_back(std::move(rates));
+    }
+    return model;
+}
+
 std::optional<solver_kit::InputProblem> DoubleSolver::inputProblem() const {
     if (!hasValidR()) return solver_kit::InputProblem{classCountMessage()};
     for (int k = 0; k < kStations; ++k) {

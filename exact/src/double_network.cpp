@@ -6,6 +6,7 @@
 #include "model_inputs.h"
 #include "orven/exact/exact_error.h"
 #include "orven/exact/markov_chain.h"
+#include "orven/exact/model.h"
 
 namespace orven::exact {
 
@@ -61,7 +62,7 @@ TransitionLister doubleNetworkMoves(const std::vector<int>& populations, const R
 }  // namespace
 
 DoubleNetworkSolution solveDoubleNetwork(const std::vector<int>& populations,
-                                         const RateTable& rates) {
+                                         const RateTable& rates, const std::atomic<bool>* cancel) {
     if (populations.size() != 4) {
         throw ExactError("The double network needs 4 populations, not " +
                          std::to_string(populations.size()) + ".");
@@ -70,7 +71,9 @@ DoubleNetworkSolution solveDoubleNetwork(const std::vector<int>& populations,
 
     const MarkovChain chain =
         MarkovChain::enumerate(State{}, doubleNetworkMoves(populations, rates), kMaxStates);
+    throwIfCancelled(cancel);
     const StationaryDistribution distribution = solveStationary(chain);
+    throwIfCancelled(cancel);
 
     DoubleNetworkSolution solution;
     solution.populations = populations;

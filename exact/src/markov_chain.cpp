@@ -81,7 +81,8 @@ MarkovChain MarkovChain::enumerate(const State& start, const TransitionLister& m
             if (move.rate == 0 || move.target == chain.states_[s]) continue;
             auto [where, isNew] = numberOf.try_emplace(move.target, chain.states_.size());
             if (isNew) {
-                if (chain.states_.size() >= maxStates) throw ExactError(tooManyStatesMessage());
+                if (chain.states_.size() >= maxStates)
+                    throw ExactError(tooManyStatesMessage(), Refusal::TooManyStates);
                 chain.states_.push_back(move.target);
             }
             chain.targets_.push_back(where->second);
@@ -95,7 +96,8 @@ MarkovChain MarkovChain::enumerate(const State& start, const TransitionLister& m
         throw ExactError(
             "With these rates the network can reach a state that it never leaves again, so it "
             "has no single long-run behaviour; every source needs a positive rate at every "
-            "level below its population.");
+            "level below its population.",
+            Refusal::CanStop);
     }
     return chain;
 }

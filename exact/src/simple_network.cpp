@@ -5,6 +5,7 @@
 #include "model_inputs.h"
 #include "orven/exact/exact_error.h"
 #include "orven/exact/markov_chain.h"
+#include "orven/exact/model.h"
 
 namespace orven::exact {
 
@@ -31,7 +32,7 @@ TransitionLister simpleNetworkMoves(const std::vector<int>& populations, const R
 }  // namespace
 
 SimpleNetworkSolution solveSimpleNetwork(const std::vector<int>& populations,
-                                         const RateTable& rates) {
+                                         const RateTable& rates, const std::atomic<bool>* cancel) {
     if (populations.size() < 2 || populations.size() > 4) {
         throw ExactError("The simple network needs 2, 3 or 4 classes, not " +
                          std::to_string(populations.size()) + ".");
@@ -40,10 +41,13 @@ SimpleNetworkSolution solveSimpleNetwork(const std::vector<int>& populations,
 
     const MarkovChain chain =
         MarkovChain::enumerate(State{}, simpleNetworkMoves(populations, rates), kMaxStates);
+    throwIfCancelled(cancel);
     // With at most 3 classes every state lies on one of the two-dimensional faces of the box
     // of queue lengths where one queue is empty.
     const StationaryDistribution distribution =
         solveStationary(chain, populations.size() <= 3 ? kTwoDimensionalSettings : SolveSettings{});
+
+    throwIfCancelled(cancel);
 
     SimpleNetworkSolution solution;
     solution.populations = populations;

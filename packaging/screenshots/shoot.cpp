@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QTest>
 #include <QThreadPool>
@@ -27,6 +28,16 @@ bool press(QWidget& window, const QString& button) {
     return true;
 }
 
+// Whether some window still computes the exact value beside its result.
+bool exactValueComputing() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (const QLabel* label : window->findChildren<QLabel*>(QStringLiteral("ExactValue"))) {
+            if (label->text().contains(QStringLiteral("υπολογίζεται"))) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 ShootResult shoot(const Scene& scene, const QDir& folder) {
@@ -42,6 +53,9 @@ ShootResult shoot(const Scene& scene, const QDir& folder) {
         result.failures << scene.program + QStringLiteral(": no button ") + scene.startButton;
         return result;
     }
+    // The pictures show the exact value that the worker brings, not the wait for it.
+    if (!QTest::qWaitFor([] { return !exactValueComputing(); }, 60000))
+        result.failures << scene.program + QStringLiteral(": the exact value never came");
 
     for (const Shot& shot : scene.shots) {
         const QString what = scene.program + QStringLiteral(" ") + shot.window;

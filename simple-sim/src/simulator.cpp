@@ -2,6 +2,7 @@
 
 #include "orven/platform.h"
 #include "orven/results_file.h"
+#include "orven/simple_sim/exact_model.h"
 #include "orven/simple_sim/results_record.h"
 
 namespace orven::simple_sim {
@@ -33,6 +34,23 @@ void SimpleSimulator::ypolog(Platform& platform, sim::RunView& view) {
     record_ = resultsRecord(platform.currentDateTime(), controller_.runtime(), setup_, estimates_);
     saveResultsBlock(platform, answer, record_);
     view.showResults(resultsContent(estimates_));
+}
+
+std::vector<double> SimpleSimulator::outputs() const {
+    if (!(run_.clock > 0.0)) return {};
+    return {static_cast<double>(run_.count) / run_.clock};
+}
+
+std::vector<std::optional<double>> SimpleSimulator::outputStandardErrors() const {
+    std::vector<std::optional<double>> errors(1);
+    if (estimates_.intervals)
+        for (std::size_t k = 0; k < errors.size(); ++k)
+            errors[k] = estimates_.intervals->standardErrorX[k];
+    return errors;
+}
+
+exact::Model SimpleSimulator::exactModel() const {
+    return simple_sim::exactModel(setup_);
 }
 
 }  // namespace orven::simple_sim

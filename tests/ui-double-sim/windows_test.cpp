@@ -94,6 +94,12 @@ void WindowsTest::theOptionsSetTheRatesTheyName() {
     }
 }
 
+// One decimal as the exact value's line writes a z-score, with a true minus sign.
+QString tenths(double value) {
+    const QString text = QString::number(std::round(value * 10.0) / 10.0, 'f', 1);
+    return text.startsWith(u'-') ? u"−"_s + text.mid(1) : text;
+}
+
 void WindowsTest::aRunFillsEveryColumnUnderItsHeadingAndBothOutputs() {
     ScriptedPlatform platform;
     Form1 form(platform);
@@ -122,6 +128,21 @@ void WindowsTest::aRunFillsEveryColumnUnderItsHeadingAndBothOutputs() {
     }
     QCOMPARE(textOf(form2, u"Text1"_s), orven::displayForm(estimates.X1));
     QCOMPARE(textOf(form2, u"Text2"_s), orven::displayForm(estimates.X2));
+    // Beside each output its 95 % half-width over 20 batch means (Student's t of 19 degrees of
+    // freedom), and under them the exact value of the same network with both z-scores.
+    const auto outputs = form.simulator().outputs();
+    const auto errors = form.simulator().outputStandardErrors();
+    QString scores;
+    const double exact = 0.837736;
+    for (int k = 1; k <= 2; ++k) {
+        const double error = errors[k - 1].value();
+        QCOMPARE(
+            textOf(form2, u"HalfWidth"_s + QString::number(k)),
+            u"± "_s + orven::displayForm(orven::Fixed4::fromDouble(2.0930 * error)) + u" (95 %)"_s);
+        scores += (k == 1 ? u" (z1 = "_s : u", z2 = "_s) + tenths((outputs[k - 1] - exact) / error);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(form2, u"ExactValue"_s),
+                              u"Ακριβής τιμή: 0.8377"_s + scores + u")"_s, 20000);
 
     // Each heading stands over its own list, the line between the queues of the two stations.
     QCoreApplication::processEvents();

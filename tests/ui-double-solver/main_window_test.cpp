@@ -45,6 +45,7 @@ class MainWindowTest : public QObject {
     void theOffsetsAreHeldBetweenZeroAndTheirPopulation();
     void refusedInputShowsItsMessageAndComputesNothing();
     void exitClosesEveryWindow();
+    void theExactValueStandsForTheDoubleNetworkWhereTheReducedOneDoes();
 };
 
 void MainWindowTest::aDefaultRunShowsTheReducedNetworkItsRatesAndItsOutput() {
@@ -162,6 +163,22 @@ void MainWindowTest::exitClosesEveryWindow() {
     QVERIFY(!program.form.experimentWindow()->isVisible());
     QVERIFY(program.form.rateWindow() == nullptr || !program.form.rateWindow()->isVisible());
     QVERIFY(program.form.summaryWindow() == nullptr || !program.form.summaryWindow()->isVisible());
+}
+
+void MainWindowTest::theExactValueStandsForTheDoubleNetworkWhereTheReducedOneDoes() {
+    Program program;
+    program.start();
+    const auto exactLine = [&program] {
+        return textOf(program.form, QStringLiteral("ExactValue")).replace(u',', u'.');
+    };
+    // The double network of four loops of 5 jobs with the stations' own rates, not the fold.
+    QTRY_COMPARE_WITH_TIMEOUT(exactLine(), QStringLiteral("Ακριβής τιμή: 0.8377 (απόκλιση −0.8 %)"),
+                              20000);
+
+    typeInto(program.form, QStringLiteral("Text2_3"), QStringLiteral("4"));
+    program.start();
+    QCOMPARE(exactLine(), QStringLiteral("Ακριβής τιμή: δεν υπολογίζεται· το διπλό δίκτυο "
+                                         "αντιστοιχεί μόνο όταν N1 = N4."));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -49,6 +49,12 @@ void verifyBeside(const QWidget& form2, const QWidget& form) {
     QCOMPARE(form2.height(), form.height());
 }
 
+// One decimal as the exact value's line writes a z-score, with a true minus sign.
+QString tenths(double value) {
+    const QString text = QString::number(std::round(value * 10.0) / 10.0, 'f', 1);
+    return text.startsWith(u'-') ? u"−"_s + text.mid(1) : text;
+}
+
 void activate(QWidget& window) {
     window.show();
     window.activateWindow();
@@ -153,6 +159,18 @@ void WindowsTest::defaultRunFillsTheResultsWindowInOrder() {
         QVERIFY(items(form2, unused).isEmpty());
     QCOMPARE(textOf(form2, u"Text1"_s), orven::displayForm(estimates.X));
     QVERIFY(textOf(form2, u"Text2"_s).isEmpty());
+    // Beside X its 95 % half-width over 20 batch means (Student's t of 19 degrees of freedom),
+    // and under it the exact value of the same network with the z-score of X.
+    const double error = form.simulator().outputStandardErrors()[0].value();
+    QCOMPARE(
+        textOf(form2, u"HalfWidth1"_s),
+        u"± "_s + orven::displayForm(orven::Fixed4::fromDouble(2.0930 * error)) + u" (95 %)"_s);
+    QVERIFY(textOf(form2, u"HalfWidth2"_s).isEmpty());
+    const double exact = 0.863823;
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(form2, u"ExactValue"_s),
+                              u"Ακριβής τιμή: 0.8638 (z = "_s +
+                                  tenths((form.simulator().outputs()[0] - exact) / error) + u")"_s,
+                              20000);
     QCOMPARE(textOf(form, u"Label6"_s), u" 100 %"_s);
     QVERIFY(control<QPushButton>(form, u"Command1"_s)->isEnabled());
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "orven/fixed4.h"
 #include "orven/sim/shares.h"
 
 namespace orven::sim {
@@ -13,7 +14,7 @@ ResultsContent stateNumbers(int nmax) {
 }
 
 ResultsContent resultsContent(const Shares& shares, int queues, const QString& totalRowLabel,
-                              const QStringList& outputs) {
+                              const QStringList& outputs, const QStringList& halfWidths) {
     ResultsContent content = stateNumbers(shares.P.nmax());
     content.states << QStringLiteral("---") << totalRowLabel;
     for (int k = 1; k <= queues; ++k) {
@@ -24,7 +25,16 @@ ResultsContent resultsContent(const Shares& shares, int queues, const QString& t
         content.columns.push_back(column);
     }
     content.outputs = outputs;
+    content.halfWidths = halfWidths;
     return content;
+}
+
+QString halfWidthText(std::optional<double> halfWidth) {
+    if (!halfWidth) return QString();
+    // Four decimals like the estimate; a half-width below 0.00005 still shows that it is small.
+    const double shown = std::max(roundTo4(*halfWidth), 0.0001);
+    return QStringLiteral("± ") + displayForm(Fixed4::fromDouble(shown)) +
+           QStringLiteral(" (95 %)");
 }
 
 ResultsContent withoutTotals(ResultsContent content) {

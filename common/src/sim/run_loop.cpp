@@ -1,5 +1,7 @@
 #include "orven/sim/run_loop.h"
 
+#include <algorithm>
+
 #include "orven/input_rules.h"
 #include "orven/sim/progress.h"
 
@@ -66,6 +68,17 @@ bool RunPacer::afterStep(double clock) {
     runtime_ = static_cast<double>(controller_.runtime());
     showFigure(clock);
     return false;
+}
+
+bool lengthenForPrecision(RunController& controller, const BatchMeans& batches,
+                          const RunTotals& now) {
+    const auto& goal = controller.precisionGoal();
+    if (!goal) return false;
+    const std::optional<double> reached = batches.largestRelativeHalfWidthX(now);
+    if (reached && *reached <= goal->relativeHalfWidth) return false;
+    if (controller.runtime() >= goal->maxRuntime) return false;
+    controller.setRuntime(std::min(2.0f * controller.runtime(), goal->maxRuntime));
+    return true;
 }
 
 QString noSourceMessage() {

@@ -92,6 +92,18 @@ ResultsBlock SimpleSolver::resultsBlock(const aggregation::SolverState& state,
     return findXallBlock(state, Xout, experimentCode(), when);
 }
 
+exact::Model SimpleSolver::exactModel() const {
+    const aggregation::SolverState& s = state();
+    exact::Model model{exact::Network::Simple, {}, {}};
+    for (int i = 1; i <= s.R; ++i) {
+        const int population = s.N[static_cast<std::size_t>(i)];
+        model.populations.push_back(population);
+        const auto rates = s.mu.row(i).first(static_cast<std::size_t>(population));
+        model.rates.emplace_back(rates.begin(), rates.end());
+    }
+    return model;
+}
+
 solver_kit::RunSummary::Row SimpleSolver::summaryRow(const aggregation::SolverState& state,
                                                      double S) const {
     return simple_solver::summaryRow(experimentCode(), state, S);

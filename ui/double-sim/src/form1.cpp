@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "network_picture.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/plots/plots_window.h"
 #include "orven/ui/sim_kit/population_fields.h"
 #include "orven/ui/sim_kit/results_window.h"
@@ -69,8 +70,11 @@ QWidget& Form1::resultsWindow() {
 
 void Form1::start() {
     if (simulator_.start({Text1_->text(), Text2_->text(), Text3_->text(), Text4_->text()},
-                         platform_, *controls_) == sim::StartOutcome::Completed)
-        showRun(*plotsWindow_, simulator_);
+                         platform_, *controls_) != sim::StartOutcome::Completed)
+        return;
+    form2_->exactValue().compareSimulator(simulator_.exactModel(), simulator_.outputs(),
+                                          simulator_.outputStandardErrors());
+    showRun(*plotsWindow_, simulator_);
 }
 
 void Form1::openPlotsWindow() {

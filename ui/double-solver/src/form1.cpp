@@ -14,6 +14,7 @@
 #include "orven/platform.h"
 #include "orven/ui/dialog_owner.h"
 #include "orven/ui/end_program.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/named_control.h"
 #include "orven/ui/output_panel.h"
 #include "orven/ui/placement.h"
@@ -164,8 +165,10 @@ void Form1::openExperimentWindow() {
 
 void Form1::start() {
     const ui::DialogOwner owner(*this);
-    const solver_kit::StartEnd end = solver_.start(platform_, *this).end;
-    if (end != solver_kit::StartEnd::Refused) showRun(*plotsWindow_, solver_, end);
+    const solver_kit::StartResult result = solver_.start(platform_, *this);
+    if (result.end == solver_kit::StartEnd::Completed)
+        outputs_->exactValue().compareSolver(solver_.exactRequest(), result.iteration->S);
+    if (result.end != solver_kit::StartEnd::Refused) showRun(*plotsWindow_, solver_, result.end);
 }
 
 void Form1::openPlotsWindow() {

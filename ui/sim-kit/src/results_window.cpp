@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "orven/ui/end_program.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/heading_line.h"
 #include "orven/ui/list_row.h"
 #include "orven/ui/named_control.h"
@@ -79,19 +80,26 @@ SimResultsWindow::SimResultsWindow(const ResultsLayout& layout, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1_);
     Text_.assign(static_cast<std::size_t>(layout.outputs + 1), nullptr);
+    HalfWidth_.assign(static_cast<std::size_t>(layout.outputs + 1), nullptr);
     for (int k = 1; k <= layout.outputs; ++k) {
         QLineEdit* field =
             namedControl<QLineEdit>(QStringLiteral("Text") + QString::number(k), this);
         makeOutputField(*field);
         Text_[static_cast<std::size_t>(k)] = field;
         buttons->addWidget(field);
+        QLabel* halfWidth =
+            namedControl<QLabel>(QStringLiteral("HalfWidth") + QString::number(k), QString(), this);
+        HalfWidth_[static_cast<std::size_t>(k)] = halfWidth;
+        buttons->addWidget(halfWidth);
     }
     buttons->addWidget(Command2_);
+    exact_ = namedControl<ExactValueLabel>(QStringLiteral("ExactValue"), this);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(Label5_, 0, Qt::AlignHCenter);
     column->addWidget(lists_, 1);
     column->addLayout(buttons);
+    column->addWidget(exact_);
 
     connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
     connect(Command2_, &QPushButton::clicked, this, [] { endProgram(); });
@@ -104,12 +112,18 @@ void SimResultsWindow::showContent(const sim::ResultsContent& content) {
         if (list != nullptr) list->clear();
     for (QLineEdit* field : Text_)
         if (field != nullptr) field->clear();
+    for (QLabel* label : HalfWidth_)
+        if (label != nullptr) label->clear();
+    if (content.outputs.isEmpty()) exact_->clear();
     List2_->addItems(content.states);
     for (std::size_t k = 1; k <= content.columns.size() && k < List1_.size(); ++k)
         List1_[k]->addItems(content.columns[k - 1]);
     for (std::size_t k = 1;
          k <= static_cast<std::size_t>(content.outputs.size()) && k < Text_.size(); ++k)
         Text_[k]->setText(content.outputs[static_cast<qsizetype>(k - 1)]);
+    for (std::size_t k = 1;
+         k <= static_cast<std::size_t>(content.halfWidths.size()) && k < HalfWidth_.size(); ++k)
+        HalfWidth_[k]->setText(content.halfWidths[static_cast<qsizetype>(k - 1)]);
 }
 
 void SimResultsWindow::showBeside(QWidget& main) {

@@ -14,6 +14,7 @@
 
 #include "orven/sim/run_controller.h"
 #include "orven/ui/end_program.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/named_control.h"
 #include "orven/ui/sim_kit/results_window.h"
 #include "orven/ui/window_keys.h"
@@ -117,6 +118,8 @@ void SimulatorControls::layOut(QLayout* populations, QWidget* picture) {
 }
 
 void SimulatorControls::runStarted() {
+    // The exact value of the run before is no longer computed for a window that moves on.
+    results_.exactValue().cancel();
     Command1_->setEnabled(false);
     Frame1_->setEnabled(false);
 }

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/heading_line.h"
 #include "orven/ui/list_row.h"
 #include "orven/ui/named_control.h"
@@ -19,7 +20,8 @@ OutputPanel::OutputPanel(const QString& heading, std::vector<qsizetype> headingS
       Label4_(
           namedControl<HeadingLine>(QStringLiteral("Label4"), heading, std::move(headingStarts))),
       List1_(new ListRow(this)),
-      Text4_(namedControl<QLineEdit>(QStringLiteral("Text4"), QString(), this)) {
+      Text4_(namedControl<QLineEdit>(QStringLiteral("Text4"), QString(), this)),
+      exact_(namedControl<ExactValueLabel>(QStringLiteral("ExactValue"), this)) {
     List1_->setHeadingLine(Label4_);
     // Room for an entry of the usual size, so the lists keep their width from run to run.
     List1_->setMinimumColumnWidth(fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")));
@@ -36,6 +38,7 @@ OutputPanel::OutputPanel(const QString& heading, std::vector<qsizetype> headingS
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(List1_, 1);
     layout->addLayout(outputRow);
+    layout->addWidget(exact_);
 }
 
 void OutputPanel::showClasses(int classes, const QString& heading) {
@@ -46,6 +49,7 @@ void OutputPanel::showClasses(int classes, const QString& heading) {
 
 void OutputPanel::clearLists() {
     for (int k = 0; k < List1_->columnCount(); ++k) List1_->list(k)->clear();
+    exact_->clear();
 }
 
 void OutputPanel::showStates(const QStringList& states) {

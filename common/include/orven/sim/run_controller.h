@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <csignal>
+#include <optional>
 
 #include "orven/sim/run_length.h"
 #include "orven/sim/run_view.h"
@@ -27,6 +28,15 @@ class RunController {
     // "Set time": asks for the run length. An answer that is not a number changes nothing,
     // silently; a number out of range is refused with a warning naming the limit.
     SetTimeOutcome setTime(Platform& platform);
+
+    // A run that goes on, doubling its length, until the 95 % half-width of every output is at
+    // most `relativeHalfWidth` of the output, or its length reaches `maxRuntime`.
+    struct PrecisionGoal {
+        double relativeHalfWidth = 0.0;
+        float maxRuntime = 0.0f;
+    };
+    void setPrecisionGoal(std::optional<PrecisionGoal> goal) { precisionGoal_ = goal; }
+    const std::optional<PrecisionGoal>& precisionGoal() const { return precisionGoal_; }
 
     bool running() const { return running_; }
     // Ends a run in progress at its next hand-over.
@@ -63,6 +73,7 @@ class RunController {
     bool running_ = false;
     bool stopRequested_ = false;
     const volatile std::sig_atomic_t* interrupt_ = nullptr;
+    std::optional<PrecisionGoal> precisionGoal_;
 };
 
 }  // namespace orven::sim

@@ -6,6 +6,7 @@
 
 #include "orven/platform.h"
 #include "orven/random_source.h"
+#include "orven/sim/batch_means.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 
@@ -58,6 +59,14 @@ class RunPacer {
     std::int64_t lastReading_;
 };
 
+// A network that keeps the batch means of its run: `sim::BatchMeans& batches()` and
+// `sim::RunTotals totals() const`.
+template <typename Network>
+concept KeepsBatches = requires(Network& network) {
+    network.batches().nextBoundary();
+    network.totals();
+};
+
 // The steps of one run until the clock passes the run length, no source can send, or a stop is
 // requested. `network` provides `StepResult step(Draws&)`, which draws with `uniform()`, and
 // `double clock() const`.
@@ -66,10 +75,30 @@ RunEnd runSteps(Network& network, Draws& draws, RunPacer& pacer) {
     for (;;) {
         if (network.step(draws) == StepResult::NoSourceCanSend) return RunEnd::NoSourceCanSend;
         const double clock = network.clock();
+        if constexpr (KeepsBatches<Network>) {
+            if (clock >= network.batches().nextBoundary())
+                network.batches().close(network.totals());
+        }
         if (pacer.due(clock) && pacer.afterStep(clock)) return RunEnd::Stopped;
         if (clock > pacer.runtime()) return RunEnd::RunLengthReached;
     }
 }
+
+// Steps from where the network stands until the run ends, drawing from the platform's
+// generator where it has one.
+template <typename Network>
+RunEnd stepUntilEnd(Network& network, Platform& platform, RunController& controller,
+                    RunView& view) {
+    RunPacer pacer(platform, controller, view);
+    if (RandomSource* generator = platform.generator()) return runSteps(network, *generator, pacer);
+    PlatformDraws draws(platform);
+    return runSteps(network, draws, pacer);
+}
+
+// Where the controller has a precision goal that the run has not reached: doubles the run
+// length, up to the goal's longest, and says whether the run goes on.
+bool lengthenForPrecision(RunController& controller, const BatchMeans& batches,
+                          const RunTotals& now);
 
 // The warning shown when no source can send a job.
 QString noSourceMessage();
@@ -78,17 +107,20 @@ void reportNoSource(Platform& platform);
 
 // `montecarlo` of any network, from the state its set-up left: reseeds the generator and steps
 // until the clock passes the run length (a run always makes at least one step). A run in which
-// no source can send ends with a warning; the time simulated so far stands.
+// no source can send ends with a warning; the time simulated so far stands. A network that
+// keeps batch means has them from boundaries of the run length in use at the start, and with a
+// precision goal its run goes on, longer and longer, until the goal is reached.
 template <typename Network>
 RunEnd simulate(Network& network, Platform& platform, RunController& controller, RunView& view) {
     platform.reseedRandom();
-    RunPacer pacer(platform, controller, view);
-    RunEnd end;
-    if (RandomSource* generator = platform.generator()) {
-        end = runSteps(network, *generator, pacer);
-    } else {
-        PlatformDraws draws(platform);
-        end = runSteps(network, draws, pacer);
+    if constexpr (KeepsBatches<Network>)
+        network.batches().start(static_cast<double>(controller.runtime()), network.totals());
+    RunEnd end = stepUntilEnd(network, platform, controller, view);
+    if constexpr (KeepsBatches<Network>) {
+        while (end == RunEnd::RunLengthReached &&
+               lengthenForPrecision(controller, network.batches(), network.totals()))
+            end = stepUntilEnd(network, platform, controller, view);
+        network.batches().finish(network.totals());
     }
     if (end == RunEnd::NoSourceCanSend) reportNoSource(platform);
     return end;

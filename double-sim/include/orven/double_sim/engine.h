@@ -5,6 +5,7 @@
 
 #include "orven/double_sim/setup.h"
 #include "orven/fixed4.h"
+#include "orven/sim/batch_means.h"
 #include "orven/sim/exponential.h"
 #include "orven/sim/run_loop.h"
 #include "orven/sim/state_table.h"
@@ -35,6 +36,7 @@ struct RunState {
     TimeTable T;                          // time per queue length; row kSumRow: n(2) + n(5)
     std::int64_t count1 = 0;              // firings of synchronization station 1
     std::int64_t count2 = 0;              // firings of synchronization station 2
+    sim::BatchMeans batches;              // the run split into batches of equal time
 };
 
 // The double network as the run loop steps it.
@@ -54,6 +56,8 @@ class Network {
     template <typename Draws>
     sim::StepResult step(Draws& draws);
     double clock() const { return run_.clock; }
+    sim::BatchMeans& batches() { return run_.batches; }
+    sim::RunTotals totals() const { return {run_.clock, &run_.T, {run_.count1, run_.count2}, 2}; }
 
   private:
     const RateTable& mu_;

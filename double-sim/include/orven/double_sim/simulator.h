@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <vector>
 
 #include "orven/double_sim/engine.h"
 #include "orven/double_sim/estimates.h"
 #include "orven/double_sim/setup.h"
+#include "orven/exact/model.h"
 #include "orven/results_block.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
@@ -40,6 +43,13 @@ class DoubleSimulator final {
     const QString& fileName() const { return fileName_; }
     // Both sections of the last completed run's report, as appended to its results file.
     const ResultsBlock& lastReport() const { return report_; }
+
+    // The outputs of the last completed run as computed, not rounded (firings per unit of time
+    // of each station), with their standard errors from the batch means where the run had
+    // enough batches; and the network it ran, for the exact value beside them.
+    std::vector<double> outputs() const;
+    std::vector<std::optional<double>> outputStandardErrors() const;
+    exact::Model exactModel() const;
 
   private:
     struct Sequence;

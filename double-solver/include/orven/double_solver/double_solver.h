@@ -8,6 +8,7 @@
 
 #include "orven/aggregation/solver_state.h"
 #include "orven/double_solver/setup.h"
+#include "orven/exact/comparison.h"
 #include "orven/solver_kit/rate_choice.h"
 #include "orven/solver_kit/solver.h"
 #include "orven/solver_kit/solver_network.h"
@@ -85,6 +86,12 @@ class DoubleSolver final : private solver_kit::SolverNetwork {
     // Xout of the last completed run.
     const aggregation::Table& Xout() const { return solver_.Xout(); }
     const solver_kit::RunSummary& summary() const { return solver_.summary(); }
+
+    // The double network that the reduced one stands for, for the exact value beside S: the
+    // loop populations N1, N2, N3 and N5 with the stations' own rates as chosen (station 1's
+    // before the fold, drawn rates included). The merged station 1' stands for loops 1 and 4 of
+    // equal populations; with N1 other than N4 there is no such network, and the reason instead.
+    exact::Request exactRequest() const;
 
   private:
     StationPopulations stations() const;

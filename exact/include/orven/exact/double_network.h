@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 #include "orven/exact/exact_solution.h"
@@ -21,8 +22,9 @@ struct DoubleNetworkSolution : ExactSolution {
 };
 
 // Solves the network for four populations from 1 to 32767 and rates[k - 1][n] = mu(k, n) for
-// n < N(k). Throws ExactError like solveSimpleNetwork.
+// n < N(k). Throws ExactError and Cancelled like solveSimpleNetwork.
 DoubleNetworkSolution solveDoubleNetwork(const std::vector<int>& populations,
-                                         const RateTable& rates);
+                                         const RateTable& rates,
+                                         const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace orven::exact

@@ -13,14 +13,29 @@ namespace orven::exact {
 // `make bench`); larger ones are refused before any factorisation starts.
 inline constexpr std::size_t kMaxStates = 200000;
 
+// Why the exact solution gave no answer, for a window that says so in its own words.
+enum class Refusal {
+    TooManyStates,  // more than kMaxStates reachable states
+    CanStop,        // a rate of 0 lets the network reach a state it never leaves
+    Other,          // inputs out of range, or a solve that failed its own checks
+};
+
 // A model the exact solution refuses (bad inputs, too many states, a network that stops) or a
 // solve whose own checks failed. what() is a complete sentence for the user.
 class ExactError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ExactError(const std::string& what, Refusal refusal = Refusal::Other)
+        : std::runtime_error(what), refusal_(refusal) {}
+    Refusal refusal() const { return refusal_; }
+
+  private:
+    Refusal refusal_;
 };
 
-// "The model has more than 250000 reachable states; ..." for the size refusal.
+// A solve given up because its caller no longer wants the answer.
+struct Cancelled {};
+
+// "The model has more than 150000 reachable states; ..." for the size refusal.
 std::string tooManyStatesMessage();
 
 }  // namespace orven::exact

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "orven/exact/exact_solution.h"
@@ -17,8 +18,10 @@ struct SimpleNetworkSolution : ExactSolution {
 // Solves the network with R = populations.size() classes (2, 3 or 4), every population from 1
 // to 32767, and rates[i - 1][n] = mu(i, n) for n < N(i). Throws ExactError with a message for
 // the user when the inputs are out of range, the chain has more than kMaxStates states, or the
-// solution fails its own checks.
+// solution fails its own checks. A set `cancel` flag, read between the steps of the solve, gives
+// it up with Cancelled.
 SimpleNetworkSolution solveSimpleNetwork(const std::vector<int>& populations,
-                                         const RateTable& rates);
+                                         const RateTable& rates,
+                                         const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace orven::exact

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "orven/fixed4.h"
+#include "orven/sim/batch_means.h"
 #include "orven/sim/exponential.h"
 #include "orven/sim/run_loop.h"
 #include "orven/sim/state_table.h"
@@ -31,6 +32,7 @@ struct RunState {
     double clock = 0.0;                   // simulated time since the start
     TimeTable T;                          // time spent per queue length
     std::int64_t count = 0;               // firings of the synchronization station
+    sim::BatchMeans batches;              // the run split into batches of equal time
 };
 
 // One step: fresh exponential times for every source that can send, the smallest wins (the
@@ -100,6 +102,8 @@ class Network {
         return simple_sim::step(setup_, run_, draws);
     }
     double clock() const { return run_.clock; }
+    sim::BatchMeans& batches() { return run_.batches; }
+    sim::RunTotals totals() const { return {run_.clock, &run_.T, {run_.count}, 1}; }
 
   private:
     const RunSetup& setup_;

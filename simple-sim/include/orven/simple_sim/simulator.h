@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+#include <vector>
 
+#include "orven/exact/model.h"
 #include "orven/results_block.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
@@ -39,6 +42,13 @@ class SimpleSimulator final {
     const Estimates& estimates() const { return estimates_; }
     // The record of the last completed run, as appended to its results file.
     const ResultsBlock& lastRecord() const { return record_; }
+
+    // The outputs of the last completed run as computed, not rounded (firings per unit of time
+    // of each station), with their standard errors from the batch means where the run had
+    // enough batches; and the network it ran, for the exact value beside them.
+    std::vector<double> outputs() const;
+    std::vector<std::optional<double>> outputStandardErrors() const;
+    exact::Model exactModel() const;
 
   private:
     struct Sequence;

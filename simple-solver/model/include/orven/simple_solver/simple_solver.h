@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "orven/aggregation/solver_state.h"
+#include "orven/exact/model.h"
 #include "orven/simple_solver/setup.h"
 #include "orven/solver_kit/rate_choice.h"
 #include "orven/solver_kit/solver.h"
@@ -70,6 +71,10 @@ class SimpleSolver final : private solver_kit::SolverNetwork {
     // Xout of the last completed run.
     const aggregation::Table& Xout() const { return solver_.Xout(); }
     const solver_kit::RunSummary& summary() const { return solver_.summary(); }
+
+    // The simple network with the populations and the rates of the last set-up, for the exact
+    // value beside S.
+    exact::Model exactModel() const;
 
   private:
     std::optional<solver_kit::InputProblem> inputProblem() const override;

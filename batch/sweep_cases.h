@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orven::batch {
+
+// One case of a sweep: its place in the whole sweep, its inputs, and the seed its run draws
+// from, derived from the inputs alone so that a case repeats exactly however the sweep is split.
+struct SweepCase {
+    std::size_t index = 0;
+    std::vector<int> populations;
+    std::string experiment;
+    std::uint64_t seed = 0;     // as the user numbered it
+    std::uint64_t runSeed = 0;  // what the run's generator starts from
+};
+
+// "1..30,5,5": one range or value per population; alternatives joined by ";"; "1..10x3" for
+// three equal populations running together. Every tuple, in order, the first population
+// varying slowest. `counts` are the numbers of populations the subcommand accepts.
+std::vector<std::vector<int>> populationTuples(const std::string& text,
+                                               const std::vector<std::size_t>& counts);
+// "0,1,2", "0..2", "random": the items in order; a name in `names` stands for itself.
+std::vector<std::string> experimentList(const std::string& text, int lowest, int highest,
+                                        const std::vector<std::string>& names);
+// "1..10" or "1,5,9": seeds in order.
+std::vector<std::uint64_t> seedList(const std::string& text);
+
+// "K/M": the K-th of M slices (1 <= K <= M).
+std::pair<std::size_t, std::size_t> shardOption(const std::string& text);
+
+// Every case of the cartesian product, populations outermost and seeds innermost, with its
+// run's seed derived from the subcommand and the case.
+std::vector<SweepCase> sweepCases(const std::string& subcommand,
+                                  const std::vector<std::vector<int>>& populations,
+                                  const std::vector<std::string>& experiments,
+                                  const std::vector<std::uint64_t>& seeds);
+
+// The cases of slice `shard` of `shards`: a contiguous part, so that the slices' rows joined in
+// the order of the slices are the rows of the whole sweep.
+std::pair<std::size_t, std::size_t> shardRange(std::size_t cases, std::size_t shard,
+                                               std::size_t shards);
+
+}  // namespace orven::batch

@@ -1,0 +1,256 @@
+// orven-batch sweep: one computation over the cartesian product of its inputs, in parallel, one
+// row per case in case order, as CSV or JSON; a slice of it for a cluster's array job.
+#include <unistd.h>
+#include <QString>
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "commands.h"
+#include "common_options.h"
+#include "interrupt.h"
+#include "orven/sim/rate_setup.h"
+#include "sweep_cases.h"
+#include "sweep_runs.h"
+
+namespace orven::batch {
+
+namespace {
+
+struct SweepOptions {
+    std::string populations;
+    std::string experiments = "0";
+    std::string seeds = "1";
+    std::string offsets = "0,0";
+    std::optional<unsigned> jobs;
+    std::optional<std::string> shard;
+    std::string format = "csv";
+    bool withExact = false;
+    bool noTiming = false;
+    SimRunOptions run;
+};
+
+// A CSV cell: numbers as JSON writes them (shortest exact form), text quoted where it must be.
+std::string csvCell(const nlohmann::ordered_json& value) {
+    if (value.is_null()) return {};
+    if (!value.is_string()) return value.dump();
+    const std::string text = value.get<std::string>();
+    if (text.find_first_of(",\"\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+void printLine(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// Writes the rows as they come, in case order: CSV with a header, or one JSON array.
+class RowPrinter {
+  public:
+    explicit RowPrinter(bool csv) : csv_(csv) {}
+    void print(const SweepRow& row) {
+        if (csv_) {
+            if (first_) {
+                std::string header;
+                for (const auto& [name, value] : row) header += (header.empty() ? "" : ",") + name;
+                printLine(header);
+            }
+            std::string line;
+            for (std::size_t k = 0; k < row.size(); ++k)
+                line += (k == 0 ? "" : ",") + csvCell(row[k].second);
+            printLine(line);
+        } else {
+            nlohmann::ordered_json object;
+            for (const auto& [name, value] : row) object[name] = value;
+            printLine((first_ ? "[\n  " : ",\n  ") + object.dump());
+        }
+        first_ = false;
+    }
+    void finish() {
+        if (!csv_) printLine(first_ ? "[]" : "]");
+        std::fflush(stdout);
+    }
+
+  private:
+    bool csv_;
+    bool first_ = true;
+};
+
+// "[#####.....] 45/100" on standard error, rewritten in place, when it is a terminal.
+class ProgressBar {
+  public:
+    explicit ProgressBar(std::size_t total) : total_(total), shown_(isatty(fileno(stderr)) != 0) {}
+    void update(std::size_t done) const {
+        if (!shown_ || total_ == 0) return;
+        constexpr std::size_t kWidth = 40;
+        const std::size_t filled = kWidth * done / total_;
+        std::fprintf(stderr, "\r[%s%s] %zu/%zu", std::string(filled, '#').c_str(),
+                     std::string(kWidth - filled, '.').c_str(), done, total_);
+        if (done == total_) std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+
+  private:
+    std::size_t total_;
+    bool shown_;
+};
+
+std::vector<std::size_t> populationCounts(const std::string& subcommand) {
+    if (subcommand == "simple-solver") return {2, 3, 4};
+    if (subcommand == "double-solver") return {5};
+    if (subcommand == "simple-sim") return {3};
+    return {4};
+}
+
+std::vector<std::string> experiments(const std::string& subcommand, const std::string& text) {
+    if (subcommand == "simple-sim") return experimentList(text, 0, sim::kRandomExperiment, {});
+    if (subcommand == "simple-solver") return experimentList(text, 0, 2, {});
+    return experimentList(text, 0, 2, {"random"});
+}
+
+std::array<double, 2> offsetsOption(const std::string& text) {
+    const QStringList parts = QString::fromStdString(text).split(u',');
+    std::array<double, 2> offsets{};
+    bool ok = parts.size() == 2;
+    for (std::size_t k = 0; ok && k < 2; ++k) {
+        offsets[k] = parts[static_cast<qsizetype>(k)].trimmed().toDouble(&ok);
+        ok = ok && offsets[k] >= 0;
+    }
+    if (!ok) throw CLI::ValidationError("--offsets", "expected K1S1,S4: two numbers of at least 0");
+    return offsets;
+}
+
+int runSweep(const std::string& subcommand, const SweepOptions& options) {
+    const std::vector<SweepCase> all =
+        sweepCases(subcommand, populationTuples(options.populations, populationCounts(subcommand)),
+                   experiments(subcommand, options.experiments), seedList(options.seeds));
+    const auto [shard, shards] =
+        options.shard ? shardOption(*options.shard) : std::pair<std::size_t, std::size_t>{1, 1};
+    const auto [first, last] = shardRange(all.size(), shard, shards);
+    const std::vector<SweepCase> cases(all.begin() + static_cast<std::ptrdiff_t>(first),
+                                       all.begin() + static_cast<std::ptrdiff_t>(last));
+
+    const InterruptWatch interrupt;
+    SweepSettings settings;
+    settings.subcommand = subcommand;
+    for (const SweepCase& sweepCase : all)
+        settings.populationColumns =
+            std::max(settings.populationColumns, sweepCase.populations.size());
+    settings.withExact = options.withExact || options.run.withExact;
+    settings.timing = !options.noTiming;
+    settings.run = options.run;
+    settings.offsets = offsetsOption(options.offsets);
+    settings.interrupt = interrupt.flag();
+    if (subcommand == "simple-sim" || subcommand == "double-sim") {
+        // A bad run length refuses the command line before any case runs.
+        sim::RunController check;
+        applySimRunOptions(settings.run, check);
+    }
+
+    // Each thread runs whole cases, with a platform and a state of their own; the rows wait
+    // for their turn so that they come out in case order whatever the number of threads.
+    std::vector<std::optional<SweepRow>> rows(cases.size());
+    std::mutex mutex;
+    std::condition_variable ready;
+    std::atomic<std::size_t> next{0};
+    std::size_t running = 0;
+    const unsigned threads = std::max(
+        1u, std::min<unsigned>(options.jobs.value_or(std::thread::hardware_concurrency()),
+                               static_cast<unsigned>(std::max<std::size_t>(cases.size(), 1))));
+    std::vector<std::thread> workers;
+    running = threads;
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back([&] {
+            for (std::size_t i = next++; i < cases.size() && !interrupt.interrupted(); i = next++) {
+                SweepRow row = runSweepCase(cases[i], settings);
+                const std::lock_guard lock(mutex);
+                rows[i] = std::move(row);
+                ready.notify_all();
+            }
+            const std::lock_guard lock(mutex);
+            --running;
+            ready.notify_all();
+        });
+    }
+
+    RowPrinter printer(options.format == "csv");
+    const ProgressBar progress(cases.size());
+    std::size_t printed = 0;
+    for (; printed < cases.size(); ++printed) {
+        std::unique_lock lock(mutex);
+        ready.wait(lock, [&] { return rows[printed].has_value() || running == 0; });
+        if (!rows[printed]) break;
+        const SweepRow row = std::move(*rows[printed]);
+        lock.unlock();
+        if (interrupt.interrupted()) break;
+        printer.print(row);
+        progress.update(printed + 1);
+    }
+    for (std::thread& worker : workers) worker.join();
+    printer.finish();
+    if (interrupt.interrupted()) {
+        std::fprintf(stderr, "\norven-batch: interrupted after %zu of %zu cases\n", printed,
+                     cases.size());
+        return kInterruptedStatus;
+    }
+    return 0;
+}
+
+void addSweepOptions(CLI::App& command, SweepOptions& options, const std::string& subcommand) {
+    command
+        .add_option("--populations", options.populations,
+                    "one value or range a..b per population, as 1..30,5,5; alternatives joined "
+                    "by ';'; 1..10x3 for three equal populations")
+        ->required();
+    command.add_option("--experiment", options.experiments,
+                       subcommand == "simple-sim"
+                           ? "experiments, as 0,1,2 or 0..3"
+                           : "experiments, as 0,1,2 or 0..2" +
+                                 std::string(subcommand == "simple-solver" ? "" : " and random"));
+    command
+        .add_option("--seeds", options.seeds,
+                    "the seeds of each case, as 1..10; each case's run draws from a seed "
+                    "derived from the case, so that a sweep repeats however it is split")
+        ->capture_default_str();
+    command.add_option("--jobs", options.jobs, "threads that run cases (default: every core)")
+        ->check(CLI::Range(1u, 1024u));
+    command.add_option("--shard", options.shard,
+                       "K/M: only the K-th of M slices of the cases, for an array job");
+    command.add_option("--format", options.format, "csv or json")
+        ->check(CLI::IsMember({"csv", "json"}))
+        ->capture_default_str();
+    const bool simulator = subcommand == "simple-sim" || subcommand == "double-sim";
+    if (!simulator)
+        command.add_flag("--with-exact", options.withExact,
+                         "add the exact value of the same network and the deviation of S");
+    command.add_flag("--no-timing", options.noTiming,
+                     "leave out the seconds of each case, so that runs can be compared");
+    if (subcommand == "double-solver")
+        command.add_option("--offsets", options.offsets, "K1S1,S4 of every case (default 0,0)");
+    // The simulators' own options: the run length, a precision and --with-exact (the z-scores).
+    if (simulator) addSimRunOptions(command, options.run);
+}
+
+}  // namespace
+
+void addSweepCommand(CLI::App& app, int& exitCode) {
+    CLI::App* sweep = app.add_subcommand(
+        "sweep", "one computation over every combination of its inputs, as CSV or JSON");
+    sweep->require_subcommand(1);
+    for (const std::string& subcommand : sweepSubcommands()) {
+        auto options = std::make_shared<SweepOptions>();
+        CLI::App* command = sweep->add_subcommand(subcommand, "a sweep of " + subcommand + " runs");
+        addSweepOptions(*command, *options, subcommand);
+        command->callback(
+            [subcommand, options, &exitCode] { exitCode = runSweep(subcommand, *options); });
+    }
+}
+
+}  // namespace orven::batch
