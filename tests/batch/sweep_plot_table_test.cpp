@@ -113,10 +113,6 @@ TEST(SweepPlotTable, ASweepWithNothingToPlotAgainstIsRefused) {
     } catch (const std::invalid_argument& refusal) {
         EXPECT_NE(std::string(refusal.what()).find("experiment"), std::string::npos);
     }
-    // The same with numbered experiments plots against them.
-    const std::vector<SweepRow> numbered{row({5, 5, 5, 5, 5}, 5, "0", 1, {{"S", 0.8}}),
-                                         row({5, 5, 5, 5, 5}, 5, "2", 1, {{"S", 0.7}})};
-    EXPECT_EQ(sweepPlotTable("double-solver", numbered).x, (std::vector<double>{0, 2}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // under the names of the diagram and the results window, then queues n2 and n4 together.
 #include <QTest>
 
-#include "exact_solve_probe.h"
 #include "orven/double_sim/engine.h"
 #include "orven/exact/double_network.h"
 #include "orven/exact/experiment_rates.h"
@@ -20,7 +19,6 @@ class PlotsWindowTest : public QObject {
 
   private slots:
     void aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTheExactSolution();
-    void theExactValuesAreThoseOfTheExactValueBesideTheOutputsSolvedOnce();
 };
 
 namespace {
@@ -77,33 +75,6 @@ void PlotsWindowTest::aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTh
         QVERIFY(qAbs(together.markers[m].y() - exact.sumOfQueues2And5[m]) < 1e-12);
     }
     checkWhiskers(together, form.simulator().estimates(), orven::double_sim::kSumRow);
-}
-
-void PlotsWindowTest::theExactValuesAreThoseOfTheExactValueBesideTheOutputsSolvedOnce() {
-    orven::testing::ScriptedPlatform platform;
-    orven::double_sim::Form1 form(platform);
-    form.show();
-    orven::testing::ExactSolveProbe probe;
-    auto* exactValue = orven::testing::control<orven::ui::ExactValueLabel>(
-        form.resultsWindow(), QStringLiteral("ExactValue"));
-    exactValue->setSolve(probe.solve());
-    click(form, QStringLiteral("Command5"));
-    click(form, QStringLiteral("Command1"));
-    orven::ui::PlotsWindow& plots = form.plotsWindow();
-    QVERIFY(orven::testing::exactValuesArrive(plots));
-    QTest::qWait(50);
-    QCOMPARE(probe.solves(), 1);
-
-    const auto& reference = *exactValue->reference();
-    const int queues[] = {1, 2, 3, 5, 4, 6};
-    for (int s = 0; s < 6; ++s) {
-        const auto drawn = drawnDistribution(plots, s);
-        for (std::size_t n = 0; n < drawn.markers.size(); ++n)
-            QCOMPARE(drawn.markers[n].y(), reference.marginals[queues[s] - 1][n]);
-    }
-    const auto together = drawnDistribution(plots, 6);
-    for (std::size_t m = 0; m < together.markers.size(); ++m)
-        QCOMPARE(together.markers[m].y(), reference.sumOfQueues2And5[m]);
 }
 
 QTEST_MAIN(PlotsWindowTest)
