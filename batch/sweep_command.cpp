@@ -15,7 +15,9 @@
 #include "common_options.h"
 #include "interrupt.h"
 #include "orven/sim/rate_setup.h"
+#include "orven/ui/sweep_plot.h"
 #include "sweep_cases.h"
+#include "sweep_plot_table.h"
 #include "sweep_runs.h"
 
 namespace orven::batch {
@@ -32,6 +34,7 @@ struct SweepOptions {
     std::string format = "csv";
     bool withExact = false;
     bool noTiming = false;
+    std::optional<std::string> plot;
     SimRunOptions run;
 };
 
@@ -127,6 +130,37 @@ std::array<double, 2> offsetsOption(const std::string& text) {
     return offsets;
 }
 
+// The plot's file: SVG or PNG by the end of its name.
+QString plotPath(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    if (!name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) &&
+        !name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        throw CLI::ValidationError("--plot", "'" + path + "' must end in .svg or .png");
+    return name;
+}
+
+// Refuses a plot that the cases cannot give before any case runs.
+void checkPlottable(const std::string& subcommand, const std::vector<SweepCase>& cases,
+                    const SweepSettings& settings) {
+    std::vector<SweepRow> inputs;
+    for (const SweepCase& sweepCase : cases) inputs.push_back(inputColumns(sweepCase, settings));
+    try {
+        (void)sweepPlotTable(subcommand, inputs);
+    } catch (const std::invalid_argument& refusal) {
+        throw CLI::ValidationError(refusal.what());
+    }
+}
+
+// Draws the rows; 0, or 1 with the reason on standard error when the file cannot be written.
+int drawPlot(const std::string& subcommand, const std::vector<SweepRow>& rows,
+             const QString& path) {
+    const ui::SweepPlotOutcome outcome = ui::plotSweep(sweepPlotTable(subcommand, rows), path);
+    if (outcome.ok) return 0;
+    std::fprintf(stderr, "orven-batch: the plot was not written to %s: %s\n",
+                 path.toLocal8Bit().constData(), outcome.reason.toLocal8Bit().constData());
+    return 1;
+}
+
 int runSweep(const std::string& subcommand, const SweepOptions& options) {
     const std::vector<SweepCase> all =
         sweepCases(subcommand, populationTuples(options.populations, populationCounts(subcommand)),
@@ -153,6 +187,9 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
         sim::RunController check;
         applySimRunOptions(settings.run, check);
     }
+    const std::optional<QString> plot =
+        options.plot ? std::optional<QString>(plotPath(*options.plot)) : std::nullopt;
+    if (plot) checkPlottable(subcommand, cases, settings);
 
     // Each thread runs whole cases, with a platform and a state of their own; the rows wait
     // for their turn so that they come out in case order whatever the number of threads.
@@ -182,6 +219,7 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
 
     RowPrinter printer(options.format == "csv");
     const ProgressBar progress(cases.size());
+    std::vector<SweepRow> plotted;
     std::size_t printed = 0;
     for (; printed < cases.size(); ++printed) {
         std::unique_lock lock(mutex);
@@ -192,6 +230,7 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
         if (interrupt.interrupted()) break;
         printer.print(row);
         progress.update(printed + 1);
+        if (plot) plotted.push_back(row);
     }
     for (std::thread& worker : workers) worker.join();
     printer.finish();
@@ -200,7 +239,7 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
                      cases.size());
         return kInterruptedStatus;
     }
-    return 0;
+    return plot ? drawPlot(subcommand, plotted, *plot) : 0;
 }
 
 void addSweepOptions(CLI::App& command, SweepOptions& options, const std::string& subcommand) {
@@ -232,6 +271,9 @@ void addSweepOptions(CLI::App& command, SweepOptions& options, const std::string
                          "add the exact value of the same network and the deviation of S");
     command.add_flag("--no-timing", options.noTiming,
                      "leave out the seconds of each case, so that runs can be compared");
+    command.add_option("--plot", options.plot,
+                       "also draw the main output against the first input that varies, one line "
+                       "per value of the other inputs that vary, into FILE.svg or FILE.png");
     if (subcommand == "double-solver")
         command.add_option("--offsets", options.offsets, "K1S1,S4 of every case (default 0,0)");
     // The simulators' own options: the run length, a precision and --with-exact (the z-scores).

@@ -30,7 +30,10 @@ BatchPlatform casePlatform(const SweepCase& sweepCase) {
     return platform;
 }
 
-void addInputs(SweepRow& row, const SweepCase& sweepCase, const SweepSettings& settings) {
+}  // namespace
+
+SweepRow inputColumns(const SweepCase& sweepCase, const SweepSettings& settings) {
+    SweepRow row;
     row.emplace_back("case", sweepCase.index + 1);
     for (std::size_t k = 0; k < settings.populationColumns; ++k) {
         row.emplace_back("N" + std::to_string(k + 1), k < sweepCase.populations.size()
@@ -39,7 +42,10 @@ void addInputs(SweepRow& row, const SweepCase& sweepCase, const SweepSettings& s
     }
     row.emplace_back("experiment", sweepCase.experiment);
     row.emplace_back("seed", sweepCase.seed);
+    return row;
 }
+
+namespace {
 
 // The exact columns: the exact output, then the deviation of each output (a solver) or its
 // z-score (a simulator), the states of the chain, and why there is no value.
@@ -151,8 +157,7 @@ const std::vector<std::string>& sweepSubcommands() {
 
 SweepRow runSweepCase(const SweepCase& sweepCase, const SweepSettings& settings) {
     const auto started = std::chrono::steady_clock::now();
-    SweepRow row;
-    addInputs(row, sweepCase, settings);
+    SweepRow row = inputColumns(sweepCase, settings);
     if (settings.subcommand == "simple-solver") {
         runSimpleSolver(row, sweepCase, settings);
     } else if (settings.subcommand == "double-solver") {

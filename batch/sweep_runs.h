@@ -9,11 +9,9 @@
 
 #include "sim_command.h"
 #include "sweep_cases.h"
+#include "sweep_row.h"
 
 namespace orven::batch {
-
-// One row of a sweep: its columns in order, each a name and a value (null for an empty cell).
-using SweepRow = std::vector<std::pair<std::string, nlohmann::ordered_json>>;
 
 // How every case of one sweep runs.
 struct SweepSettings {
@@ -28,6 +26,10 @@ struct SweepSettings {
 
 // The subcommands that a sweep runs.
 const std::vector<std::string>& sweepSubcommands();
+
+// The columns of a case's row that are its inputs: its number, its populations, experiment and
+// seed.
+SweepRow inputColumns(const SweepCase& sweepCase, const SweepSettings& settings);
 
 // Runs one case, in its own platform and state, and gives its row: the case's inputs, the
 // outputs with their half-widths, the exact value with the deviation or z-scores where asked and

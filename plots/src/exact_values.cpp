@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <new>
 
-#include "orven/exact/double_network.h"
+#include "orven/exact/comparison.h"
 #include "orven/exact/exact_error.h"
+#include "orven/exact/model.h"
 #include "orven/exact/simple_network.h"
 
 namespace orven::plots {
 
-namespace {
-
-template <typename Table>
-Rates ratesFrom(const Table& mu, const std::vector<int>& N) {
+Rates ratesOf(const aggregation::Table& mu, const std::vector<int>& N) {
     Rates rates;
     for (std::size_t i = 1; i <= N.size(); ++i) {
         std::vector<double> row;
@@ -22,6 +20,8 @@ Rates ratesFrom(const Table& mu, const std::vector<int>& N) {
     return rates;
 }
 
+namespace {
+
 // The exact probabilities of a queue over `points` lengths: 0 where it never gets.
 std::vector<double> fitted(const std::vector<double>& exact, std::size_t points) {
     std::vector<double> values(points, 0.0);
@@ -29,35 +29,18 @@ std::vector<double> fitted(const std::vector<double>& exact, std::size_t points)
     return values;
 }
 
-// Why the exact solution gave nothing, as the window says it.
-QString refusal(const exact::ExactError& error) {
-    if (error.what() == exact::tooManyStatesMessage()) {
-        return QStringLiteral("το μοντέλο έχει περισσότερες από %1 καταστάσεις")
-            .arg(exact::kMaxStates);
-    }
-    return QStringLiteral("η ακριβής λύση δεν βρέθηκε (%1)").arg(QString::fromUtf8(error.what()));
-}
-
 template <typename Solve>
 ExactValues solvedOrRefused(Solve solve) {
     try {
         return solve();
     } catch (const exact::ExactError& error) {
-        return {{}, refusal(error)};
+        return {{}, exact::refusalReason(error)};
     } catch (const std::bad_alloc&) {
-        return {{}, QStringLiteral("δεν αρκεί η μνήμη για την ακριβή λύση")};
+        return {{}, QStringLiteral("δεν αρκεί η μνήμη για την ακριβή λύση.")};
     }
 }
 
 }  // namespace
-
-Rates ratesOf(const aggregation::Table& mu, const std::vector<int>& N) {
-    return ratesFrom(mu, N);
-}
-
-Rates ratesOf(const sim::RateTable& mu, const std::vector<int>& N) {
-    return ratesFrom(mu, N);
-}
 
 ExactValues exactSimpleNetwork(const std::vector<int>& N, const Rates& rates,
                                const std::vector<std::size_t>& points) {
@@ -71,19 +54,21 @@ ExactValues exactSimpleNetwork(const std::vector<int>& N, const Rates& rates,
     });
 }
 
-ExactValues exactDoubleNetwork(const std::vector<int>& N, const Rates& rates,
-                               const std::vector<int>& queues, std::size_t points) {
-    return solvedOrRefused([&] {
-        const auto solution = exact::solveDoubleNetwork(N, rates);
-        ExactValues values;
-        for (const int queue : queues) {
-            values.series.push_back(fitted(
-                queue == kQueues2And5 ? solution.sumOfQueues2And5
-                                      : solution.marginals[static_cast<std::size_t>(queue - 1)],
-                points));
+ExactValues exactValuesOf(const exact::Reference& reference, const std::vector<int>& queues,
+                          const std::vector<std::size_t>& points) {
+    ExactValues values;
+    for (std::size_t s = 0; s < queues.size() && s < points.size(); ++s) {
+        const auto k = static_cast<std::size_t>(queues[s]);
+        const std::vector<double>* exact = nullptr;
+        if (queues[s] == kQueues2And5 && !reference.sumOfQueues2And5.empty()) {
+            exact = &reference.sumOfQueues2And5;
+        } else if (k >= 1 && k <= reference.marginals.size()) {
+            exact = &reference.marginals[k - 1];
         }
-        return values;
-    });
+        values.series.push_back(exact != nullptr ? fitted(*exact, points[s])
+                                                 : std::vector<double>{});
+    }
+    return values;
 }
 
 }  // namespace orven::plots

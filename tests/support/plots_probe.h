@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "orven/ui/plots/distribution_chart.h"
+#include "orven/ui/plots/error_bars.h"
 #include "orven/ui/plots/plots_window.h"
 #include "window_driver.h"
 
@@ -18,12 +19,13 @@ struct DrawnDistribution {
     QString title;
     std::vector<double> bars;      // P(n) for n = 0, 1, ...
     std::vector<QPointF> markers;  // the exact values as (n, P(n))
+    std::vector<ui::ErrorBars::Interval> whiskers;
 };
 
 inline DrawnDistribution drawnDistribution(const ui::PlotsWindow& window, int series) {
     control<QComboBox>(window, QStringLiteral("Combo1"))->setCurrentIndex(series);
     const ui::DistributionChart& chart = window.distributionChart();
-    DrawnDistribution drawn{chart.title(), {}, {}};
+    DrawnDistribution drawn{chart.title(), {}, {}, chart.errorBars().intervals()};
     for (int n = 0; n < chart.estimates().count(); ++n)
         drawn.bars.push_back(chart.estimates().at(n));
     const QList<QPointF> points = chart.exactValues().points();

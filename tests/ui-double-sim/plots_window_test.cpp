@@ -21,6 +21,21 @@ class PlotsWindowTest : public QObject {
     void aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTheExactSolution();
 };
 
+namespace {
+
+// Each bar's whisker spans the 95 % interval of its own estimate, row `row` of the estimates.
+void checkWhiskers(const orven::testing::DrawnDistribution& drawn,
+                   const orven::double_sim::Estimates& estimates, int row) {
+    QCOMPARE(drawn.whiskers.size(), drawn.bars.size());
+    for (std::size_t n = 0; n < drawn.bars.size(); ++n) {
+        const double h = *estimates.halfWidthP(row, static_cast<int>(n));
+        QCOMPARE(drawn.whiskers[n].x, static_cast<double>(n));
+        QVERIFY(qAbs(drawn.whiskers[n].high - (drawn.bars[n] + h)) < 1e-12);
+    }
+}
+
+}  // namespace
+
 void PlotsWindowTest::aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTheExactSolution() {
     orven::testing::ScriptedPlatform platform;
     orven::double_sim::Form1 form(platform);
@@ -48,6 +63,7 @@ void PlotsWindowTest::aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTh
             QCOMPARE(orven::displayForm(drawn.bars[n]), shown[n]);
             QVERIFY(qAbs(drawn.markers[n].y() - exact.P(queue, n)) < 1e-12);
         }
+        checkWhiskers(drawn, form.simulator().estimates(), queue);
     }
 
     const auto together = drawnDistribution(plots, 6);
@@ -58,6 +74,7 @@ void PlotsWindowTest::aDefaultRunPlotsEachQueueAsTheResultsWindowShowsItBesideTh
         QCOMPARE(together.bars[m], p24[m].toDouble());
         QVERIFY(qAbs(together.markers[m].y() - exact.sumOfQueues2And5[m]) < 1e-12);
     }
+    checkWhiskers(together, form.simulator().estimates(), orven::double_sim::kSumRow);
 }
 
 QTEST_MAIN(PlotsWindowTest)

@@ -16,6 +16,8 @@
 #include <QtTest>
 #include <atomic>
 
+#include "orven/exact/model.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/plots/convergence_chart.h"
 #include "orven/ui/plots/distribution_chart.h"
 #include "orven/ui/plots/error_bars.h"
@@ -75,6 +77,7 @@ class ChartsTest : public QObject {
     void theTraceHasAPointPerIterationAndAnErrorOfZeroStillShows();
     void aHiddenWindowNeitherDrawsNorComputesAndAnAnswerKeepsToItsRun();
     void halfWidthsGivenLaterDrawWhiskersAndARefusalIsSaid();
+    void theExactValueFollowedServesTheRunItWasHandedOrSaysWhyNot();
     void printingGoesToThePlatformAndEscapeCloses();
     void aSweepOfTenPointsWithExactValuesDrawsTwoSeriesOfTenPoints();
 };
@@ -246,6 +249,47 @@ void ChartsTest::halfWidthsGivenLaterDrawWhiskersAndARefusalIsSaid() {
     window->showContent(content);
     QVERIFY(window->distributionChart().errorBars().intervals().empty());
     QCOMPARE(window->selected(), 1);
+}
+
+void ChartsTest::theExactValueFollowedServesTheRunItWasHandedOrSaysWhyNot() {
+    ScriptedPlatform platform;
+    auto window = shownWindow(platform);
+    orven::ui::ExactValueLabel exactValue;
+    QSemaphore gate;
+    exactValue.setSolve([&](const orven::exact::Model&, const std::atomic<bool>*) {
+        gate.acquire();
+        orven::exact::Reference reference;
+        reference.throughputs = {0.5};
+        reference.marginals = {{0.3, 0.7}};
+        return reference;
+    });
+    window->followExactValue(exactValue, {1});
+    const orven::exact::Model model{orven::exact::Network::Simple, {1, 1}, {{1}, {1}}};
+
+    // Handed the run first, the exact value is computed while the plots wait for it.
+    exactValue.compareSimulator(model, {0.5}, {std::nullopt});
+    window->showContent(oneQueue({0.25, 0.75}));
+    QCOMPARE(textOf(*window, u"Label2"_s), u"Υπολογίζονται οι ακριβείς τιμές…"_s);
+    gate.release();
+    QVERIFY(QTest::qWaitFor([&] { return window->content().distributions[0].exact.has_value(); }));
+    QCOMPARE(window->distributionChart().exactValues().points(),
+             (QList<QPointF>{{0, 0.3}, {1, 0.7}}));
+    QVERIFY(textOf(*window, u"Label2"_s).isEmpty());
+
+    // A new run stops the computation of the last one: the plots no longer wait for it.
+    exactValue.compareSimulator(model, {0.5}, {std::nullopt});
+    window->showContent(oneQueue({0.5, 0.5}));
+    exactValue.cancel();
+    QVERIFY(textOf(*window, u"Label2"_s).isEmpty());
+    gate.release();
+    QThreadPool::globalInstance()->waitForDone();
+    QTest::qWait(20);
+    QVERIFY(!window->content().distributions[0].exact.has_value());
+
+    // A run the exact solution cannot stand for: the plots say why, as the label does.
+    exactValue.compareSimulator(u"η αιτία."_s, {0.5}, {std::nullopt});
+    window->showContent(oneQueue({0.5, 0.5}));
+    QCOMPARE(textOf(*window, u"Label2"_s), u"Χωρίς ακριβείς τιμές: η αιτία."_s);
 }
 
 void ChartsTest::printingGoesToThePlatformAndEscapeCloses() {

@@ -6,7 +6,7 @@
 #include <numeric>
 
 #include "orven/aggregation/solver_state.h"
-#include "orven/exact/double_network.h"
+#include "orven/exact/model.h"
 #include "orven/plots/exact_values.h"
 #include "orven/plots/solver_plots.h"
 
@@ -82,20 +82,25 @@ TEST(ExactValues, AModelBeyondTheBoundGivesItsReasonInGreek) {
         << values.unavailable.toStdString();
 }
 
-TEST(ExactValues, TheDoubleNetworkGivesTheQueuesAskedInTheirOrder) {
-    const std::vector<int> N{3, 2, 2, 1};
-    const orven::plots::Rates rates{{1, 1, 1}, {1, 0.5}, {1, 1}, {0.8}};
+TEST(ExactValues, ASolutionFromElsewhereGivesTheQueuesAskedInTheirOrder) {
+    const orven::exact::Model model{
+        orven::exact::Network::Double, {3, 2, 2, 1}, {{1, 1, 1}, {1, 0.5}, {1, 1}, {0.8}}};
+    const auto reference = orven::exact::solveModel(model);
+    // Queue 8 is none of the double network's: its series stays empty, the others keep their
+    // places.
     const auto shown =
-        orven::plots::exactDoubleNetwork(N, rates, {5, 1, orven::plots::kQueues2And5}, 4);
-    const auto solution = orven::exact::solveDoubleNetwork(N, rates);
-    ASSERT_EQ(shown.series.size(), 3u);
-    const auto padded = [](std::vector<double> values) {
-        values.resize(4, 0.0);
+        orven::plots::exactValuesOf(reference, {5, 1, orven::plots::kQueues2And5, 8}, {4, 2, 4, 4});
+    ASSERT_EQ(shown.series.size(), 4u);
+    const auto fitted = [](std::vector<double> values, std::size_t points) {
+        values.resize(points, 0.0);
         return values;
     };
-    EXPECT_EQ(shown.series[0], padded(solution.marginals[4]));
-    EXPECT_EQ(shown.series[1], padded(solution.marginals[0]));
-    EXPECT_EQ(shown.series[2], padded(solution.sumOfQueues2And5));
+    EXPECT_EQ(shown.series[0], fitted(reference.marginals[4], 4));
+    // Fewer points than the queue's lengths: the first ones.
+    EXPECT_EQ(shown.series[1], fitted(reference.marginals[0], 2));
+    EXPECT_EQ(shown.series[2], fitted(reference.sumOfQueues2And5, 4));
+    EXPECT_TRUE(shown.series[3].empty());
+    EXPECT_TRUE(shown.unavailable.isEmpty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QLineSeries>
 #include <QTest>
 
+#include "exact_solve_probe.h"
 #include "orven/exact/experiment_rates.h"
 #include "orven/exact/simple_network.h"
 #include "orven/ui/plots/convergence_chart.h"
@@ -19,6 +20,7 @@ class PlotsWindowTest : public QObject {
   private slots:
     void aDefaultRunPlotsEveryClassBesideTheExactSolutionAndTracesTheIteration();
     void aRefusedStartLeavesTheLastRunsPlots();
+    void theExactValuesAreThoseOfTheExactValueBesideSSolvedOncePerRun();
 };
 
 void PlotsWindowTest::aDefaultRunPlotsEveryClassBesideTheExactSolutionAndTracesTheIteration() {
@@ -64,6 +66,33 @@ void PlotsWindowTest::aRefusedStartLeavesTheLastRunsPlots() {
     QCOMPARE(program.platform.messages().back().title, QStringLiteral("Σφάλμα"));
     QCOMPARE(program.form.plotsWindow().content().distributions.size(), before.size());
     QCOMPARE(program.form.plotsWindow().content().distributions[1].values, before[1].values);
+}
+
+void PlotsWindowTest::theExactValuesAreThoseOfTheExactValueBesideSSolvedOncePerRun() {
+    Program program;
+    orven::testing::ExactSolveProbe probe;
+    auto* exactValue = orven::testing::control<orven::ui::ExactValueLabel>(
+        program.form, QStringLiteral("ExactValue"));
+    exactValue->setSolve(probe.solve());
+    click(program.form, QStringLiteral("Command5"));
+    orven::ui::PlotsWindow& plots = program.form.plotsWindow();
+
+    // Two classes of 3 and 4 jobs: every class's markers come from the one solve beside S.
+    typeInto(program.form, QStringLiteral("Text1"), QStringLiteral("2"));
+    typeInto(program.form, QStringLiteral("Text2_0"), QStringLiteral("3"));
+    typeInto(program.form, QStringLiteral("Text2_1"), QStringLiteral("4"));
+    program.start();
+    QVERIFY(orven::testing::exactValuesArrive(plots));
+    QTest::qWait(50);
+    QCOMPARE(probe.solves(), 1);
+    QCOMPARE(plots.content().distributions.size(), 2u);
+    for (int i = 1; i <= 2; ++i) {
+        const auto drawn = drawnDistribution(plots, i - 1);
+        const auto& marginal = exactValue->reference()->marginals[static_cast<std::size_t>(i - 1)];
+        QCOMPARE(drawn.markers.size(), static_cast<std::size_t>(i + 3));
+        for (std::size_t n = 0; n < drawn.markers.size(); ++n)
+            QCOMPARE(drawn.markers[n].y(), marginal[n]);
+    }
 }
 
 QTEST_MAIN(PlotsWindowTest)

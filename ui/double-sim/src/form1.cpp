@@ -55,7 +55,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     Text4_ = populations.fields[3];
     controls_->layOut(populations.layout, new NetworkPicture(this));
 
-    plotsWindow_ = newPlotsWindow(platform_, this);
+    plotsWindow_ = newPlotsWindow(platform_, this, form2_->exactValue());
     connect(controls_, &ui::SimulatorControls::startClicked, this, &Form1::start);
     connect(controls_, &ui::SimulatorControls::plotsClicked, this, &Form1::openPlotsWindow);
     connect(controls_, &ui::SimulatorControls::experimentChosen, this,

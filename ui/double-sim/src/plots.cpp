@@ -26,29 +26,27 @@ constexpr std::array<Shown, 7> kShown{{{1, "ουρά n1"},
 
 }  // namespace
 
-ui::PlotsWindow* newPlotsWindow(Platform& platform, QWidget* parent) {
-    return new ui::PlotsWindow({QStringLiteral("Form3"), QStringLiteral("Ουρά:"),
-                                QStringLiteral("Εκτίμηση"), QStringLiteral("Ακριβής τιμή"), false},
-                               platform, parent);
+ui::PlotsWindow* newPlotsWindow(Platform& platform, QWidget* parent,
+                                const ui::ExactValueLabel& exactValue) {
+    auto* window =
+        new ui::PlotsWindow({QStringLiteral("Form3"), QStringLiteral("Ουρά:"),
+                             QStringLiteral("Εκτίμηση"), QStringLiteral("Ακριβής τιμή"), false},
+                            platform, parent);
+    std::vector<int> queues;
+    for (const Shown& shown : kShown)
+        queues.push_back(shown.row == kSumRow ? plots::kQueues2And5 : shown.row);
+    window->followExactValue(exactValue, std::move(queues));
+    return window;
 }
 
 void showRun(ui::PlotsWindow& window, const DoubleSimulator& simulator) {
+    const Estimates& estimates = simulator.estimates();
     plots::PlotContent content;
-    std::vector<int> queues;
     for (const Shown& shown : kShown) {
         content.distributions.push_back(plots::estimatedDistribution(
-            simulator.estimates(), shown.row, QString::fromUtf8(shown.name)));
-        queues.push_back(shown.row == kSumRow ? plots::kQueues2And5 : shown.row);
+            estimates, estimates.intervals, shown.row, QString::fromUtf8(shown.name)));
     }
-    // The loop populations of a completed run are whole numbers: Start refuses any other.
-    const RunSetup& setup = simulator.setup();
-    std::vector<int> N;
-    for (int k = 1; k <= kSources; ++k) N.push_back(static_cast<int>(setup.N[k]));
-    const auto points = static_cast<std::size_t>(setup.Nmax) + 1;
-    window.showContent(std::move(content),
-                       [N, rates = plots::ratesOf(setup.mu, N), queues, points] {
-                           return plots::exactDoubleNetwork(N, rates, queues, points);
-                       });
+    window.showContent(std::move(content));
 }
 
 }  // namespace orven::double_sim

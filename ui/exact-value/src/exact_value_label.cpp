@@ -1,6 +1,7 @@
 #include "orven/ui/exact_value_label.h"
 
 #include <QFutureWatcher>
+#include <QSignalBlocker>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace orven::ui {
@@ -26,6 +27,8 @@ ExactValueLabel::ExactValueLabel(QWidget* parent) : QLabel(parent), solve_(exact
 }
 
 ExactValueLabel::~ExactValueLabel() {
+    // Nobody is told of a stop that comes with the end of the window.
+    const QSignalBlocker blocker(this);
     cancel();
 }
 
@@ -51,18 +54,20 @@ void ExactValueLabel::cancel() {
     watcher_->deleteLater();
     watcher_ = nullptr;
     setText(QString());
+    emit cancelled();
 }
 
 void ExactValueLabel::clear() {
     cancel();
     reference_.reset();
+    refusal_.clear();
     setText(QString());
 }
 
 void ExactValueLabel::start(const exact::Request& request, Describe describe) {
     clear();
     if (const QString* reason = std::get_if<QString>(&request)) {
-        show(exact::unavailableText(*reason), std::nullopt);
+        show(exact::unavailableText(*reason), std::nullopt, *reason);
         return;
     }
     setText(exact::computingText());
@@ -77,7 +82,7 @@ void ExactValueLabel::start(const exact::Request& request, Describe describe) {
                 if (outcome.reference) {
                     show(describe(*outcome.reference), outcome.reference);
                 } else if (!outcome.cancelled) {
-                    show(exact::unavailableText(outcome.reason), std::nullopt);
+                    show(exact::unavailableText(outcome.reason), std::nullopt, outcome.reason);
                 }
             });
     watcher->setFuture(
@@ -97,8 +102,10 @@ void ExactValueLabel::start(const exact::Request& request, Describe describe) {
         }));
 }
 
-void ExactValueLabel::show(const QString& text, std::optional<exact::Reference> reference) {
+void ExactValueLabel::show(const QString& text, std::optional<exact::Reference> reference,
+                           const QString& refusal) {
     reference_ = std::move(reference);
+    refusal_ = refusal;
     setText(text);
     emit finished();
 }

@@ -10,7 +10,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "orven/platform.h"
+#include "orven/plots/exact_values.h"
 #include "orven/ui/dialog_owner.h"
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/named_control.h"
 #include "orven/ui/plots/chart_panel.h"
 #include "orven/ui/plots/convergence_chart.h"
@@ -29,6 +31,10 @@ QString contentStatus(const plots::PlotContent& content) {
             "Η τελευταία εκτέλεση δεν έδωσε αποτέλεσμα· φαίνεται η σύγκλισή της.");
     }
     return QStringLiteral("Δεν έχει γίνει ακόμη εκτέλεση.");
+}
+
+QString computingStatus() {
+    return QStringLiteral("Υπολογίζονται οι ακριβείς τιμές…");
 }
 
 }  // namespace
@@ -87,6 +93,7 @@ void PlotsWindow::showContent(plots::PlotContent content, ExactJob exactJob) {
     ++generation_;
     content_ = std::move(content);
     pendingJob_ = std::move(exactJob);
+    awaitingExactValue_ = !pendingJob_ && exactValue_ && !content_.distributions.empty();
     {
         const QSignalBlocker blocker(Combo1_);
         const int previous = Combo1_->currentIndex();
@@ -97,9 +104,11 @@ void PlotsWindow::showContent(plots::PlotContent content, ExactJob exactJob) {
     }
     Label2_->setText(contentStatus(content_));
     chartsStale_ = true;
-    if (!isVisible()) return;
-    drawCharts();
-    startExactJob();
+    if (isVisible()) {
+        drawCharts();
+        startExactJob();
+    }
+    takeExactValue();
 }
 
 void PlotsWindow::drawCharts() {
@@ -126,10 +135,46 @@ void PlotsWindow::setExactValues(const plots::ExactValues& values) {
         if (!values.series[s].empty()) content_.distributions[s].exact = values.series[s];
     }
     selectedChanged();
-    Label2_->setText(values.unavailable.isEmpty()
-                         ? contentStatus(content_)
-                         : QStringLiteral("Χωρίς ακριβείς τιμές: ") + values.unavailable + u'.');
+    QString status = contentStatus(content_);
+    if (!values.unavailable.isEmpty()) {
+        status = QStringLiteral("Χωρίς ακριβείς τιμές: ") + values.unavailable;
+        if (!status.endsWith(u'.')) status += u'.';
+    }
+    Label2_->setText(status);
     emit exactArrived();
+}
+
+void PlotsWindow::followExactValue(const ExactValueLabel& label, std::vector<int> queues) {
+    if (exactValue_) exactValue_->disconnect(this);
+    exactValue_ = &label;
+    exactQueues_ = std::move(queues);
+    connect(&label, &ExactValueLabel::finished, this, &PlotsWindow::takeExactValue);
+    connect(&label, &ExactValueLabel::cancelled, this, &PlotsWindow::exactValueCancelled);
+}
+
+void PlotsWindow::takeExactValue() {
+    if (!awaitingExactValue_ || !exactValue_) return;
+    if (exactValue_->computing()) {
+        Label2_->setText(computingStatus());
+        return;
+    }
+    awaitingExactValue_ = false;
+    const std::optional<exact::Reference>& reference = exactValue_->reference();
+    if (!reference) {
+        setExactValues({{}, exactValue_->refusal()});
+        return;
+    }
+    std::vector<std::size_t> points;
+    for (const plots::PlotSeries& series : content_.distributions)
+        points.push_back(series.values.size());
+    setExactValues(plots::exactValuesOf(*reference, exactQueues_, points));
+}
+
+void PlotsWindow::exactValueCancelled() {
+    // A new run has begun before the last one's exact value came: none will come for it.
+    if (!awaitingExactValue_) return;
+    awaitingExactValue_ = false;
+    Label2_->setText(contentStatus(content_));
 }
 
 int PlotsWindow::selected() const {
@@ -182,7 +227,7 @@ void PlotsWindow::startExactJob() {
     if (!pendingJob_) return;
     ExactJob job = std::move(pendingJob_);
     pendingJob_ = nullptr;
-    Label2_->setText(QStringLiteral("Υπολογίζονται οι ακριβείς τιμές…"));
+    Label2_->setText(computingStatus());
     auto* watcher = new QFutureWatcher<plots::ExactValues>(this);
     const unsigned generation = generation_;
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {

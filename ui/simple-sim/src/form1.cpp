@@ -51,7 +51,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     Text3_ = populations.fields[2];
     controls_->layOut(populations.layout, new ModelPicture(this));
 
-    plotsWindow_ = newPlotsWindow(platform_, this);
+    plotsWindow_ = newPlotsWindow(platform_, this, form2_->exactValue());
     connect(controls_, &ui::SimulatorControls::startClicked, this, &Form1::start);
     connect(controls_, &ui::SimulatorControls::plotsClicked, this, &Form1::openPlotsWindow);
     connect(controls_, &ui::SimulatorControls::experimentChosen, this,

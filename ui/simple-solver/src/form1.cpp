@@ -42,7 +42,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     layout->addLayout(inputColumn());
     layout->addWidget(outputs_, 1);
     outputs_->showClasses(3, outputHeading(3));
-    plotsWindow_ = newPlotsWindow(platform_, this);
+    plotsWindow_ = newPlotsWindow(platform_, this, outputs_->exactValue());
     ui::setWindowKeys(*this, Command2_);
 
     // Connected after the initial texts are in place: they are not edits.

@@ -1,5 +1,6 @@
 #include "orven/ui/sweep_chart.h"
 
+#include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -17,10 +18,13 @@ namespace {
 constexpr std::array<QRgb, 8> kPalette{0x0072b2, 0xd55e00, 0x009e73, 0xcc79a7,
                                        0xe69f00, 0x56b4e9, 0x000000, 0xf0e442};
 
+// The points of a curve that has a value there: a case without an output leaves a gap.
 QLineSeries* lineOf(const std::vector<double>& x, const std::vector<double>& y) {
     auto* line = new QLineSeries;
     QList<QPointF> points;
-    for (std::size_t i = 0; i < x.size() && i < y.size(); ++i) points.append(QPointF(x[i], y[i]));
+    for (std::size_t i = 0; i < x.size() && i < y.size(); ++i) {
+        if (std::isfinite(y[i])) points.append(QPointF(x[i], y[i]));
+    }
     line->replace(points);
     return line;
 }
@@ -53,6 +57,7 @@ struct Range {
     double high = 0;
     bool empty = true;
     void take(double value) {
+        if (!std::isfinite(value)) return;
         low = empty ? value : std::min(low, value);
         high = empty ? value : std::max(high, value);
         empty = false;
@@ -63,6 +68,9 @@ struct Range {
 
 SweepChart::SweepChart(const plots::SweepTable& table) {
     styleChart(*this, table.title);
+    // The legend draws each line as it is drawn, so that a dashed exact line stands apart from
+    // the solid one of its curve.
+    legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
     xAxis->setTitleText(table.xTitle);
@@ -77,7 +85,8 @@ SweepChart::SweepChart(const plots::SweepTable& table) {
         const plots::SweepCurve& curve = table.curves[c];
         const QColor colour(kPalette[c % kPalette.size()]);
         QLineSeries* line = lineOf(table.x, curve.y);
-        line->setName(curve.name);
+        // A sweep of one curve names it by its output.
+        line->setName(curve.name.isEmpty() ? table.yTitle : curve.name);
         line->setPen(QPen(colour, 1.8));
         line->setPointsVisible(true);
         addSeries(line);
@@ -90,6 +99,7 @@ SweepChart::SweepChart(const plots::SweepTable& table) {
             for (std::size_t i = 0;
                  i < table.x.size() && i < curve.y.size() && i < curve.halfWidths->size(); ++i) {
                 const double h = (*curve.halfWidths)[i];
+                if (!std::isfinite(h) || !std::isfinite(curve.y[i])) continue;
                 intervals.push_back({table.x[i], curve.y[i] - h, curve.y[i] + h});
                 ys.take(curve.y[i] - h);
                 ys.take(curve.y[i] + h);

@@ -5,7 +5,10 @@
 
 #include "orven/aggregation/table.h"
 #include "orven/plots/plot_series.h"
-#include "orven/sim/state_table.h"
+
+namespace orven::exact {
+struct Reference;
+}
 
 namespace orven::plots {
 
@@ -13,9 +16,8 @@ namespace orven::plots {
 // n = 0 .. N(i) - 1.
 using Rates = std::vector<std::vector<double>>;
 
-// The rates of classes 1..N.size() from a solver's table or a simulator's: N[i - 1] = N(i).
+// The rates of classes 1..N.size() from a solver's table: N[i - 1] = N(i).
 Rates ratesOf(const aggregation::Table& mu, const std::vector<int>& N);
-Rates ratesOf(const sim::RateTable& mu, const std::vector<int>& N);
 
 // The simple network (classes 1..N.size() at one synchronization station) solved exactly: the
 // exact P(n) of class i's queue as series i - 1, with points[i - 1] entries (a length the queue
@@ -27,9 +29,11 @@ ExactValues exactSimpleNetwork(const std::vector<int>& N, const Rates& rates,
 // The row of the double network that stands for the jobs in queues 2 and 5 together.
 inline constexpr int kQueues2And5 = 7;
 
-// The double network (four loop populations, six queues) solved exactly: one series per entry of
-// `queues`, each a queue 1..6 or kQueues2And5, with `points` entries.
-ExactValues exactDoubleNetwork(const std::vector<int>& N, const Rates& rates,
-                               const std::vector<int>& queues, std::size_t points);
+// The exact values of a solution computed elsewhere (the exact value beside a run's result), for
+// the distributions that a plot shows: series s is queue queues[s] of the solution (1..K, or
+// kQueues2And5 of the double network) with points[s] entries. A queue the solution does not
+// have gives an empty series.
+ExactValues exactValuesOf(const exact::Reference& reference, const std::vector<int>& queues,
+                          const std::vector<std::size_t>& points);
 
 }  // namespace orven::plots

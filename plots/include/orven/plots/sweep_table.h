@@ -8,9 +8,10 @@ namespace orven::plots {
 
 // One line of a sweep plot: the main output at each x, for one value of the other varying
 // inputs, with its 95 % half-widths and the exact values where the sweep has them. Every
-// vector present has one entry per x.
+// vector present has one entry per x; NaN where that x has no value.
 struct SweepCurve {
-    QString name;  // the other inputs' values, as the legend shows them ("N3 = 5")
+    QString name;  // the other inputs' values, as the legend shows them ("N3 = 5"); empty for
+                   // the only curve of a sweep, which the legend calls by the output
     std::vector<double> y;
     std::optional<std::vector<double>> halfWidths;
     std::optional<std::vector<double>> exact;

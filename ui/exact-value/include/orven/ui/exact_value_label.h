@@ -41,23 +41,29 @@ class ExactValueLabel final : public QLabel {
     // The exact solution behind the value shown, while one is shown: the marginals and
     // throughputs of the network that the last run stands for.
     const std::optional<exact::Reference>& reference() const { return reference_; }
+    // Why there is no exact value, while a refusal is shown.
+    const QString& refusal() const { return refusal_; }
 
     void setSolve(Solve solve) { solve_ = std::move(solve); }
 
   signals:
     // A computation has ended and its text is shown (a value or a refusal).
     void finished();
+    // A computation was stopped before it ended: it brings nothing.
+    void cancelled();
 
   private:
     using Describe = std::function<QString(const exact::Reference&)>;
     void start(const exact::Request& request, Describe describe);
-    void show(const QString& text, std::optional<exact::Reference> reference);
+    void show(const QString& text, std::optional<exact::Reference> reference,
+              const QString& refusal = {});
 
     Solve solve_;
     // The computation going on: the flag that stops it, and what hands its outcome over.
     std::shared_ptr<std::atomic<bool>> stop_;
     QObject* watcher_ = nullptr;
     std::optional<exact::Reference> reference_;
+    QString refusal_;
 };
 
 }  // namespace orven::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -19,6 +20,7 @@ namespace orven::ui {
 class ChartPanel;
 class ConvergenceChart;
 class DistributionChart;
+class ExactValueLabel;
 
 // What differs between the programs' plots windows.
 struct PlotsWindowSetup {
@@ -33,10 +35,11 @@ struct PlotsWindowSetup {
 // bars with whiskers and exact markers, for a solver also the trace of its iteration; each
 // chart can be saved and copied, and the window prints like every other window.
 //
-// A run hands over its content, and the job that computes the exact values beside it. The job
-// runs on a worker thread while the window is shown (never for a run the user does not look
-// at), and its answer is dropped when a newer run has come meanwhile. Figures that come from
-// elsewhere enter through setHalfWidths and setExact.
+// A run hands over its content. Its exact values come from the exact value beside the run's
+// result, where the window follows one (the same model, solved once for both), or from a job
+// of their own: the job runs on a worker thread while the window is shown (never for a run the
+// user does not look at), and its answer is dropped when a newer run has come meanwhile.
+// Figures that come from elsewhere enter through setHalfWidths and setExact.
 class PlotsWindow final : public QWidget {
     Q_OBJECT
   public:
@@ -46,6 +49,7 @@ class PlotsWindow final : public QWidget {
     ~PlotsWindow() override;
 
     // A run's plots in place of the last run's; the selection stays where the new run has it.
+    // Without a job, the exact values come from the label that the window follows, if any.
     void showContent(plots::PlotContent content, ExactJob exactJob = {});
     const plots::PlotContent& content() const { return content_; }
 
@@ -53,8 +57,14 @@ class PlotsWindow final : public QWidget {
     // the content), one per value; they hold until the next run's content.
     void setHalfWidths(int series, std::vector<double> halfWidths);
     void setExact(int series, std::vector<double> exact);
-    // An exact job's answer: every series' exact values, or why there are none.
+    // Every series' exact values, or why there are none.
     void setExactValues(const plots::ExactValues& values);
+
+    // The runs shown from now on without a job take their exact values from `label`, which
+    // solves the model of each run beside its result: distribution s gets queue queues[s] of
+    // that solution (plots::exactValuesOf). The label is handed each run before the window
+    // gets the run's content.
+    void followExactValue(const ExactValueLabel& label, std::vector<int> queues);
 
     // The distribution on show, by its place in the content.
     int selected() const;
@@ -77,6 +87,8 @@ class PlotsWindow final : public QWidget {
     void selectedChanged();
     void showSelected();
     void startExactJob();
+    void takeExactValue();
+    void exactValueCancelled();
     void print();
 
     Platform& platform_;
@@ -86,6 +98,11 @@ class PlotsWindow final : public QWidget {
     unsigned generation_ = 0;
     // The charts do not show the content yet (it came while the window was hidden).
     bool chartsStale_ = true;
+    // The exact value that the window follows, the queue of its solution behind each
+    // distribution, and whether the content on show waits for it.
+    QPointer<const ExactValueLabel> exactValue_;
+    std::vector<int> exactQueues_;
+    bool awaitingExactValue_ = false;
 
     QLabel* Label1_;
     QComboBox* Combo1_;
