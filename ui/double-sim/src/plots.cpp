@@ -28,10 +28,7 @@ constexpr std::array<Shown, 7> kShown{{{1, "ουρά n1"},
 
 ui::PlotsWindow* newPlotsWindow(Platform& platform, QWidget* parent,
                                 const ui::ExactValueLabel& exactValue) {
-    auto* window =
-        new ui::PlotsWindow({QStringLiteral("Form3"), QStringLiteral("Ουρά:"),
-                             QStringLiteral("Εκτίμηση"), QStringLiteral("Ακριβής τιμή"), false},
-                            platform, parent);
+    auto* window = new ui::PlotsWindow(ui::simulatorPlotsSetup(), platform, parent);
     std::vector<int> queues;
     for (const Shown& shown : kShown)
         queues.push_back(shown.row == kSumRow ? plots::kQueues2And5 : shown.row);

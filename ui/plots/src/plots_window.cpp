@@ -39,6 +39,11 @@ QString computingStatus() {
 
 }  // namespace
 
+PlotsWindowSetup simulatorPlotsSetup() {
+    return {QStringLiteral("Form3"), QStringLiteral("Ουρά:"), QStringLiteral("Εκτίμηση"),
+            QStringLiteral("Ακριβής τιμή"), false};
+}
+
 PlotsWindow::PlotsWindow(const PlotsWindowSetup& setup, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform) {
     setObjectName(setup.objectName);

@@ -8,10 +8,7 @@ namespace orven::simple_sim {
 
 ui::PlotsWindow* newPlotsWindow(Platform& platform, QWidget* parent,
                                 const ui::ExactValueLabel& exactValue) {
-    auto* window =
-        new ui::PlotsWindow({QStringLiteral("Form3"), QStringLiteral("Ουρά:"),
-                             QStringLiteral("Εκτίμηση"), QStringLiteral("Ακριβής τιμή"), false},
-                            platform, parent);
+    auto* window = new ui::PlotsWindow(ui::simulatorPlotsSetup(), platform, parent);
     window->followExactValue(exactValue, {1, 2, 3});
     return window;
 }

@@ -31,6 +31,9 @@ struct PlotsWindowSetup {
     bool convergence = false;  // a solver's window also traces the iteration
 };
 
+// The simulators' window, "Form3": a queue's estimated distribution against its exact values.
+PlotsWindowSetup simulatorPlotsSetup();
+
 // The plots window ("Διαγράμματα") of a program: the distribution chosen in the selector as
 // bars with whiskers and exact markers, for a solver also the trace of its iteration; each
 // chart can be saved and copied, and the window prints like every other window.
