@@ -5,6 +5,8 @@
 
 #include "bench_platform.h"
 #include "orven/double_solver/double_solver.h"
+#include "orven/double_solver/equivalent.h"
+#include "orven/double_solver/setup.h"
 
 namespace {
 
@@ -17,5 +19,24 @@ void BM_SolveDoubleDefault(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_SolveDoubleDefault)->Unit(benchmark::kMicrosecond);
+
+// The equivalent station alone, N1 = N4 = N: of every split of the merged class only the few
+// hundred near the balance weigh anything, so its cost grows as N, not N squared.
+void BM_Equivalent(benchmark::State& bench) {
+    const int N = static_cast<int>(bench.range(0));
+    orven::double_solver::StationPopulations stations;
+    stations.N = {N, 5, 5, N, 5};
+    orven::solver_kit::RateChoice rates;
+    rates.choosePreset(0);
+    orven::aggregation::SolverState state;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        orven::double_solver::initiate(state, stations, rates);
+        bench.ResumeTiming();
+        orven::double_solver::equivalent(state, N, N, 0, 0);
+        benchmark::DoNotOptimize(state.mu(1, N));
+    }
+}
+BENCHMARK(BM_Equivalent)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "orven/double_solver/equivalent.h"
@@ -63,5 +65,29 @@ TEST(ReducedNetwork, TheEquivalentStationWeighsEverySplitOfTheMergedClass) {
         const auto stations = double_solver::stationPopulations(c.stations);
         double_solver::equivalent(state, stations.station(1), stations.station(4), c.K1S1, c.S4);
         EXPECT_EQ(rates(state, 1), c.mu1) << c.stations[0] << ' ' << c.stations[3];
+    }
+}
+
+TEST(ReducedNetwork, TheEquivalentStationOfLargePopulationsIsTheLiteralSumToTheLastBit) {
+    // Far splits weigh 0.5^d with d in the thousands, which is exactly 0: leaving them out must
+    // change no bit, whole offsets or not, and whichever side is the larger.
+    struct Case {
+        int N1, N4;
+        double K1S1, S4;
+    };
+    for (const Case c : {Case{1500, 1500, 0, 0}, Case{1500, 1500, 700.25, 3.5},
+                         Case{2600, 40, 2600, 0}, Case{30, 2600, 0.75, 2600}}) {
+        auto state = setUp({double(c.N1), 5, 5, double(c.N4), 5}, 0);
+        for (int k = 0; k <= c.N1; ++k) state.mu(1, k) = 1 + 0.1 * (k % 7);
+        std::vector<double> expected(static_cast<std::size_t>(state.Nmax) + 1, 0.0);
+        expected[0] = state.mu(1, 0);
+        for (int n = 1; n < state.N[1]; ++n) {
+            for (int k = std::max(0, n - c.N4); k <= std::min(n, c.N1); ++k) {
+                const double d = std::abs((c.K1S1 - k) - (c.S4 - (n - k)));
+                expected[static_cast<std::size_t>(n)] += std::pow(0.5, d) * state.mu(1, k);
+            }
+        }
+        double_solver::equivalent(state, c.N1, c.N4, c.K1S1, c.S4);
+        EXPECT_EQ(rates(state, 1), expected) << c.N1 << ' ' << c.N4 << ' ' << c.K1S1;
     }
 }
