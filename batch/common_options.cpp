@@ -102,7 +102,7 @@ void printText(const QString& text) {
 }
 
 int printRunOutput(const BatchPlatform& platform, const CommonOptions& options,
-                   const ResultsBlock& block, const std::function<nlohmann::json()>& json) {
+                   const ResultsBlock& block, const std::function<nlohmann::ordered_json()>& json) {
     if (options.format == "json") {
         printText(QString::fromStdString(json().dump(2)) + u'\n');
     } else {

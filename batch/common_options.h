@@ -38,6 +38,6 @@ void printText(const QString& text);
 // The end of a completed run: prints the JSON that `json` builds, or the run's results block;
 // returns the exit status, 1 when a write to the results file failed.
 int printRunOutput(const BatchPlatform& platform, const CommonOptions& options,
-                   const ResultsBlock& block, const std::function<nlohmann::json()>& json);
+                   const ResultsBlock& block, const std::function<nlohmann::ordered_json()>& json);
 
 }  // namespace orven::batch

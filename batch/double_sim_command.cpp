@@ -26,22 +26,22 @@ int experimentCode(const std::string& option) {
     return option == "random" ? sim::kRandomExperiment : std::stoi(option);
 }
 
-nlohmann::json estimatesJson(const DoubleSimulator& simulator,
-                             const std::vector<int>& populations) {
+nlohmann::ordered_json estimatesJson(const DoubleSimulator& simulator,
+                                     const std::vector<int>& populations) {
     const auto plain = [](double value) { return value; };
     const auto fixed = [](Fixed4 value) { return value.toDouble(); };
     const RunSetup& setup = simulator.setup();
     const RunState& run = simulator.lastRun();
     const Estimates& estimates = simulator.estimates();
-    nlohmann::json limits = nlohmann::json::array();
-    nlohmann::json psum = nlohmann::json::array();
+    nlohmann::ordered_json limits = nlohmann::ordered_json::array();
+    nlohmann::ordered_json psum = nlohmann::ordered_json::array();
     for (int k = 1; k <= kQueues; ++k) {
         limits.push_back(setup.N[static_cast<std::size_t>(k)]);
         psum.push_back(estimates.psum[static_cast<std::size_t>(k)].toDouble());
     }
-    nlohmann::json T24 = nlohmann::json::array();
+    nlohmann::ordered_json T24 = nlohmann::ordered_json::array();
     for (const Fixed4 t : run.T.row(kSumRow)) T24.push_back(t.toDouble());
-    nlohmann::json p24 = nlohmann::json::array();
+    nlohmann::ordered_json p24 = nlohmann::ordered_json::array();
     for (const Fixed4 p : estimates.p24()) p24.push_back(p.toDouble());
     return {
         {"populations", populations},
@@ -77,7 +77,7 @@ int runDoubleSim(const DoubleSimOptions& options) {
     const auto precision = reportPrecision(options.run, simulator.controller().runtime(),
                                            simulator.outputs(), simulator.estimates().intervals);
     return printRunOutput(*platform, options.common, simulator.lastReport(), [&] {
-        nlohmann::json json = estimatesJson(simulator, populations);
+        nlohmann::ordered_json json = estimatesJson(simulator, populations);
         if (precision) json["precision"] = *precision;
         if (options.run.withExact)
             json["exact"] = comparisonJson(compareWithExact(

@@ -60,9 +60,9 @@ std::optional<double> largestRelativeHalfWidth(const std::vector<double>& output
     return largest;
 }
 
-std::optional<nlohmann::json> reportPrecision(const SimRunOptions& options, float runtimeUsed,
-                                              const std::vector<double>& outputs,
-                                              const std::optional<sim::Intervals>& intervals) {
+std::optional<nlohmann::ordered_json> reportPrecision(
+    const SimRunOptions& options, float runtimeUsed, const std::vector<double>& outputs,
+    const std::optional<sim::Intervals>& intervals) {
     if (!options.precision) return std::nullopt;
     const std::optional<double> reached = largestRelativeHalfWidth(outputs, intervals);
     const bool met = reached && *reached <= *options.precision;
@@ -79,13 +79,14 @@ std::optional<nlohmann::json> reportPrecision(const SimRunOptions& options, floa
                   "longest length %2 (%3)\n")
                   .arg(target, length, achieved);
     std::fputs(line.toUtf8().constData(), stderr);
-    return nlohmann::json{{"target", *options.precision},
-                          {"reached", met},
-                          {"relative_half_width", reached ? nlohmann::json(*reached) : nullptr},
-                          {"runtime", runtimeUsed}};
+    return nlohmann::ordered_json{
+        {"target", *options.precision},
+        {"reached", met},
+        {"relative_half_width", reached ? nlohmann::ordered_json(*reached) : nullptr},
+        {"runtime", runtimeUsed}};
 }
 
-nlohmann::json intervalsJson(const std::optional<sim::Intervals>& intervals, int rows) {
+nlohmann::ordered_json intervalsJson(const std::optional<sim::Intervals>& intervals, int rows) {
     if (!intervals) return nullptr;
     return {{"batch_means", intervals->batchMeans},
             {"X", intervals->halfWidthX},

@@ -41,13 +41,13 @@ std::optional<double> largestRelativeHalfWidth(const std::vector<double>& output
 
 // With a precision goal, a line on standard error that says whether the run reached it and at
 // what run length, and the same as JSON; nothing without a goal.
-std::optional<nlohmann::json> reportPrecision(const SimRunOptions& options, float runtimeUsed,
-                                              const std::vector<double>& outputs,
-                                              const std::optional<sim::Intervals>& intervals);
+std::optional<nlohmann::ordered_json> reportPrecision(
+    const SimRunOptions& options, float runtimeUsed, const std::vector<double>& outputs,
+    const std::optional<sim::Intervals>& intervals);
 
 // The intervals of a run as JSON: the batch means behind them, the half-widths and standard
 // errors of the outputs and the half-widths of every P of rows 1..rows; null without them.
-nlohmann::json intervalsJson(const std::optional<sim::Intervals>& intervals, int rows);
+nlohmann::ordered_json intervalsJson(const std::optional<sim::Intervals>& intervals, int rows);
 
 // The population fields as a window would hold them.
 template <std::size_t Fields>
@@ -59,10 +59,10 @@ std::array<QString, Fields> populationTexts(const std::vector<int>& populations)
 
 // Rows 1..rows of a table, each an array of its entries as `toJson` gives them.
 template <typename Value, typename ToJson>
-nlohmann::json tableJson(const sim::StateTable<Value>& table, int rows, ToJson toJson) {
-    nlohmann::json json = nlohmann::json::array();
+nlohmann::ordered_json tableJson(const sim::StateTable<Value>& table, int rows, ToJson toJson) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
     for (int i = 1; i <= rows; ++i) {
-        nlohmann::json row = nlohmann::json::array();
+        nlohmann::ordered_json row = nlohmann::ordered_json::array();
         for (const Value& value : table.row(i)) row.push_back(toJson(value));
         json.push_back(row);
     }

@@ -22,12 +22,12 @@ struct SimOptions {
     CommonOptions common;
 };
 
-nlohmann::json estimatesJson(const SimpleSimulator& simulator,
-                             const std::vector<int>& populations) {
+nlohmann::ordered_json estimatesJson(const SimpleSimulator& simulator,
+                                     const std::vector<int>& populations) {
     const auto plain = [](double value) { return value; };
     const auto fixed = [](Fixed4 value) { return value.toDouble(); };
     const Estimates& estimates = simulator.estimates();
-    nlohmann::json psum = nlohmann::json::array();
+    nlohmann::ordered_json psum = nlohmann::ordered_json::array();
     for (int i = 1; i <= kSources; ++i)
         psum.push_back(estimates.psum[static_cast<std::size_t>(i)].toDouble());
     return {
@@ -59,7 +59,7 @@ int runSimpleSim(const SimOptions& options) {
     const auto precision = reportPrecision(options.run, simulator.controller().runtime(),
                                            simulator.outputs(), simulator.estimates().intervals);
     return printRunOutput(*platform, options.common, simulator.lastRecord(), [&] {
-        nlohmann::json json = estimatesJson(simulator, populations);
+        nlohmann::ordered_json json = estimatesJson(simulator, populations);
         if (precision) json["precision"] = *precision;
         if (options.run.withExact)
             json["exact"] = comparisonJson(compareWithExact(
