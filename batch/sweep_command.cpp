@@ -3,11 +3,8 @@
 #include <unistd.h>
 #include <QString>
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -18,6 +15,7 @@
 #include "orven/ui/sweep_plot.h"
 #include "sweep_cases.h"
 #include "sweep_plot_table.h"
+#include "sweep_pool.h"
 #include "sweep_runs.h"
 
 namespace orven::batch {
@@ -191,48 +189,17 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
         options.plot ? std::optional<QString>(plotPath(*options.plot)) : std::nullopt;
     if (plot) checkPlottable(subcommand, cases, settings);
 
-    // Each thread runs whole cases, with a platform and a state of their own; the rows wait
-    // for their turn so that they come out in case order whatever the number of threads.
-    std::vector<std::optional<SweepRow>> rows(cases.size());
-    std::mutex mutex;
-    std::condition_variable ready;
-    std::atomic<std::size_t> next{0};
-    std::size_t running = 0;
-    const unsigned threads = std::max(
-        1u, std::min<unsigned>(options.jobs.value_or(std::thread::hardware_concurrency()),
-                               static_cast<unsigned>(std::max<std::size_t>(cases.size(), 1))));
-    std::vector<std::thread> workers;
-    running = threads;
-    for (unsigned t = 0; t < threads; ++t) {
-        workers.emplace_back([&] {
-            for (std::size_t i = next++; i < cases.size() && !interrupt.interrupted(); i = next++) {
-                SweepRow row = runSweepCase(cases[i], settings);
-                const std::lock_guard lock(mutex);
-                rows[i] = std::move(row);
-                ready.notify_all();
-            }
-            const std::lock_guard lock(mutex);
-            --running;
-            ready.notify_all();
-        });
-    }
-
     RowPrinter printer(options.format == "csv");
     const ProgressBar progress(cases.size());
     std::vector<SweepRow> plotted;
-    std::size_t printed = 0;
-    for (; printed < cases.size(); ++printed) {
-        std::unique_lock lock(mutex);
-        ready.wait(lock, [&] { return rows[printed].has_value() || running == 0; });
-        if (!rows[printed]) break;
-        const SweepRow row = std::move(*rows[printed]);
-        lock.unlock();
-        if (interrupt.interrupted()) break;
+    const unsigned threads = options.jobs.value_or(std::thread::hardware_concurrency());
+    std::size_t shown = 0;
+    const std::size_t printed = runSweepCases(cases, settings, threads, [&](SweepRow row) {
         printer.print(row);
-        progress.update(printed + 1);
-        if (plot) plotted.push_back(row);
-    }
-    for (std::thread& worker : workers) worker.join();
+        progress.update(++shown);
+        if (plot) plotted.push_back(std::move(row));
+        return true;
+    });
     printer.finish();
     if (interrupt.interrupted()) {
         std::fprintf(stderr, "\norven-batch: interrupted after %zu of %zu cases\n", printed,
