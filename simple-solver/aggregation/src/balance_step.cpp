@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
+#include "creep_step.h"
 #include "least_squares.h"
 #include "log_sum.h"
 #include "orven/aggregation/iteration.h"
@@ -74,6 +76,14 @@ void findBalanceStep(SolverState& state) {
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = 0; j < n; ++j) J[i][j] = (i == j ? own[i] : 0.0) - outputReaction[j];
     }
+    double weakestLever = kInfinity;  // how strongly the rate that moves F least moves it
+    for (std::size_t j = 0; j < n; ++j) {
+        double lever = 0;
+        for (std::size_t i = 0; i < n; ++i) lever = std::hypot(lever, J[i][j]);
+        weakestLever = std::min(weakestLever, lever);
+    }
+    PartnerBalance partners = partnerBalance(state);
+    followCreep(state, weakestLever, partners.imbalance);
     std::vector<double> step = leastSquares(J, F);
 
     double before = 0;
@@ -92,6 +102,10 @@ void findBalanceStep(SolverState& state) {
     // The method's own test passed while S still depends on a rate it has not settled.
     needed = needed || (state.err[k] < kPrecision && std::fabs(state.foreseenChange) >= kPrecision);
     state.takeBalanceStep = needed && after <= kReliableShare * kReliableShare * before;
+    if (state.creeping && !state.takeBalanceStep) {
+        step = std::move(partners.step);
+        state.takeBalanceStep = true;
+    }
     for (int i = 1; i <= R; ++i) {
         state.balanceStep[i] =
             std::clamp(step[static_cast<std::size_t>(i - 1)], -kLogLargestStep, kLogLargestStep);

@@ -99,6 +99,9 @@ void prepareIteration(SolverState& state) {
     state.balanceStep.assign(classes, 0.0);
     state.takeBalanceStep = false;
     state.foreseenChange = 0;
+    state.creepingIterations = 0;
+    state.creeping = false;
+    state.creepImbalance = 0;
     state.logPartnerSide.assign(classes, 0.0);
 }
 

@@ -17,12 +17,14 @@ struct SolverState;
 // first order, brings every ln TH(i) to ln S, solved as least squares so that a class whose
 // rate moves nothing gets no step. The step also foresees how far S still is from the balance,
 // which the convergence test asks about, so that "converged" means that S no longer depends
-// on a rate the iteration has not settled.
+// on a rate the iteration has not settled. A run whose error creeps, hardly moving for some
+// iterations, takes a step written for that case instead (see src/creep_step.h).
 
 // Finds the balancing step from the class subsystems of the iteration just measured (the
 // state's logarithmic outputs, its two parts of every TH and err(iter)), and whether the next
 // correction takes it: only where the method's correction fails as above (or has stopped
-// short of the balance) and where the step removes most of the imbalance to first order.
+// short of the balance) and where the step removes most of the imbalance to first order, or
+// where the method creeps.
 void findBalanceStep(SolverState& state);
 
 // Whether the class subsystem as solved determines x(i, 0), and with it the output rates of

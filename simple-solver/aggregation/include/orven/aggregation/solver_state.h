@@ -69,6 +69,12 @@ struct SolverState {
     std::vector<double> balanceStep;
     bool takeBalanceStep = false;
     double foreseenChange = 0;
+    // Whether the method's correction creeps (see creep_step.h): how many slow iterations in a
+    // row, whether the run is carried by the partner-balance step, and that step's imbalance
+    // in the last iteration.
+    int creepingIterations = 0;
+    bool creeping = false;
+    double creepImbalance = 0;
 
   private:
     std::size_t thIndex(int i, int k) const {
