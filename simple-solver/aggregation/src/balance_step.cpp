@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -82,8 +83,11 @@ void findBalanceStep(SolverState& state) {
         for (std::size_t i = 0; i < n; ++i) lever = std::hypot(lever, J[i][j]);
         weakestLever = std::min(weakestLever, lever);
     }
-    PartnerBalance partners = partnerBalance(state);
-    followCreep(state, weakestLever, partners.imbalance);
+    // The partner balance costs more than the rest of this step: worked out only for a run
+    // that creeps.
+    std::optional<PartnerBalance> partners;
+    if (state.creeping) partners = partnerBalance(state);
+    followCreep(state, weakestLever, partners ? partners->imbalance : 0.0);
     std::vector<double> step = leastSquares(J, F);
 
     double before = 0;
@@ -102,9 +106,13 @@ void findBalanceStep(SolverState& state) {
     // The method's own test passed while S still depends on a rate it has not settled.
     needed = needed || (state.err[k] < kPrecision && std::fabs(state.foreseenChange) >= kPrecision);
     state.takeBalanceStep = needed && after <= kReliableShare * kReliableShare * before;
-    if (state.creeping && !state.takeBalanceStep) {
-        step = std::move(partners.step);
-        state.takeBalanceStep = true;
+    if (state.creeping) {
+        if (!partners) partners = partnerBalance(state);
+        state.creepImbalance = partners->imbalance;
+        if (!state.takeBalanceStep) {
+            step = std::move(partners->step);
+            state.takeBalanceStep = true;
+        }
     }
     for (int i = 1; i <= R; ++i) {
         state.balanceStep[i] =

@@ -32,6 +32,7 @@ PartnerBalance partnerBalance(const SolverState& state);
 // follow it closely). A creeping run takes the partner-balance step until one fails to shrink
 // the imbalance of that step; then the method's correction takes over again. Call it before
 // the next step is chosen: it reads whether the last correction took a balancing step.
+// `imbalance`, that of the partner balance now, is read only for a run that already creeps.
 void followCreep(SolverState& state, double weakestLever, double imbalance);
 
 }  // namespace orven::aggregation
