@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "display_rule.h"
 
@@ -94,17 +95,21 @@ struct Decimal {
     int exponent = 0;    // the value is d.ddd * 10^exponent
 };
 
-// `magnitude` > 0 rounded to `significant` digits.
+// `magnitude` > 0 rounded to `significant` digits. std::to_chars writes what printf's "%.*e"
+// writes, without its locale and format-string work: every number of a results block passes
+// here.
 Decimal toDecimal(double magnitude, int significant) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, magnitude);
-    const std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, significant - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const auto e = text.find('e');
     Decimal d;
     for (std::size_t k = 0; k < e; ++k) {
         if (text[k] != '.') d.digits += text[k];
     }
-    d.exponent = std::stoi(text.substr(e + 1));
+    const std::size_t exponentAt = e + (text[e + 1] == '+' ? 2 : 1);
+    std::from_chars(text.data() + exponentAt, text.data() + text.size(), d.exponent);
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
@@ -118,13 +123,15 @@ QString formatMagnitude(double magnitude, int significant, int plainExponentLimi
             std::string digits = d.digits;
             if (digits.size() < whole) digits.append(whole - digits.size(), '0');
             out = digits.substr(0, whole);
-            if (digits.size() > whole) out += "." + digits.substr(whole);
+            if (digits.size() > whole) out.append(".").append(digits, whole);
         } else {
-            out = "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+            out.assign(1, '.')
+                .append(static_cast<std::size_t>(-d.exponent - 1), '0')
+                .append(d.digits);
         }
     } else {
         out = d.digits.substr(0, 1);
-        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        if (d.digits.size() > 1) out.append(".").append(d.digits, 1);
         char exponent[16];
         std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
                       std::abs(d.exponent));
