@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <set>
 
 #include "orven/input_rules.h"
@@ -44,4 +46,37 @@ TEST(InputRules, PopulationsAreWholeNumbersFrom1To32767) {
     for (double bad : {0.0, -1.0, 2.5, 32768.0, 1e300}) EXPECT_FALSE(isValidPopulation(bad)) << bad;
     EXPECT_EQ(populationRangeMessage(QStringLiteral("N2")),
               QStringLiteral("Ο πληθυσμός N2 πρέπει να είναι ακέραιος από 1 έως 32767."));
+}
+
+// The standard engine, reseeded the same way: what the generator must draw to the bit.
+class StandardSource {
+  public:
+    explicit StandardSource(std::uint64_t seed) : engine_(seed) {}
+    void reseed(std::uint64_t clock) {
+        std::uint64_t value = clock + 0x9e3779b97f4a7c15ULL;
+        value = (value ^ (value >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        value = (value ^ (value >> 27)) * 0x94d049bb133111ebULL;
+        engine_.seed(engine_() ^ value ^ (value >> 31));
+    }
+    float uniform() { return static_cast<float>(engine_() >> 40) * 0x1p-24f; }
+
+  private:
+    std::mt19937_64 engine_;
+};
+
+TEST(RandomSource, DrawsTheStandardMersenneTwisterWhateverTheReseeds) {
+    // Runs of draws of every length between reseeds: one draw (a solver's first iteration),
+    // a few, across the end of the first block after a reseed, and many blocks (a simulation).
+    RandomSource ours(2024);
+    StandardSource standard(2024);
+    std::mt19937 lengths(3);
+    for (int round = 0; round < 400; ++round) {
+        const int run =
+            round % 4 == 0 ? static_cast<int>(lengths() % 2000) : static_cast<int>(lengths() % 4);
+        for (int k = 0; k < run; ++k) ASSERT_EQ(ours.uniform(), standard.uniform()) << round;
+        const std::uint64_t clock = lengths() % 3 == 0 ? 42 : lengths();
+        ours.reseed(clock);
+        standard.reseed(clock);
+    }
+    for (int k = 0; k < 100000; ++k) ASSERT_EQ(ours.uniform(), standard.uniform()) << k;
 }
