@@ -28,10 +28,10 @@ inline std::uint64_t mixed(std::uint64_t word, std::uint64_t next) {
 }  // namespace
 
 void RandomSource::reseed(std::uint64_t clockNanoseconds) {
-    seed_(next() ^ spread(clockNanoseconds));
+    startFrom(next() ^ spread(clockNanoseconds));
 }
 
-void RandomSource::seed_(std::uint64_t value) {
+void RandomSource::startFrom(std::uint64_t value) {
     x_[0] = value;
     seeded_ = 1;
     generated_ = 0;

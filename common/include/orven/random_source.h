@@ -16,7 +16,7 @@ namespace orven {
 // used up; from then on it regenerates whole blocks as the standard engine does.
 class RandomSource {
   public:
-    explicit RandomSource(std::uint64_t seed) { seed_(seed); }
+    explicit RandomSource(std::uint64_t seed) { startFrom(seed); }
 
     // Mixes a clock reading into the current state, so that reseeds in quick succession, even
     // with the same reading, never repeat a value.
@@ -39,7 +39,7 @@ class RandomSource {
         return z ^ (z >> 43);
     }
 
-    void seed_(std::uint64_t value);
+    void startFrom(std::uint64_t value);
     // Makes the word at index_ ready: the next of a block being regenerated word by word after
     // a reseed, or a whole new block.
     void generateNext();
