@@ -44,6 +44,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     outputs_->showClasses(3, outputHeading(3));
     plotsWindow_ = newPlotsWindow(platform_, this, outputs_->exactValue());
     ui::setWindowKeys(*this, Command2_);
+    followRunsIn(*outputs_, *Text1_, Text2_);
 
     // Connected after the initial texts are in place: they are not edits.
     connect(Text1_, &QLineEdit::textChanged, this, [this] { solver_.setR(ui::numberIn(*Text1_)); });
@@ -165,44 +166,8 @@ void Form1::showSetUp() {
     if (hasClassLists(classes)) outputs_->showClasses(classes, outputHeading(classes));
 }
 
-void Form1::inputRefused(const solver_kit::InputProblem& problem) {
-    // The focus goes to the field that is wrong, so that it can be corrected at once.
-    QLineEdit* field = Text1_;
-    if (problem.field != solver_kit::InputProblem::kClassCount) {
-        field = Text2_[static_cast<std::size_t>(problem.field)];
-    }
-    field->setEnabled(true);
-    if (!field->isVisible()) return;
-    field->setFocus();
-    field->selectAll();
-}
-
-void Form1::runAccepted() {
-    outputs_->clearLists();
-}
-
 void Form1::setUpDone() {
     showSetUp();
-}
-
-void Form1::computingStarted() {
-    busy_.emplace();
-}
-
-void Form1::computingEnded() {
-    busy_.reset();
-}
-
-void Form1::showOutput(const QString& text) {
-    outputs_->showOutput(text);
-}
-
-void Form1::showStates(const QStringList& states) {
-    outputs_->showStates(states);
-}
-
-void Form1::showRates(const std::vector<QStringList>& rates) {
-    outputs_->showRates(rates);
 }
 
 }  // namespace orven::simple_solver

@@ -6,11 +6,10 @@
 #include <optional>
 
 #include "orven/double_solver/double_solver.h"
-#include "orven/solver_kit/solver_view.h"
-#include "orven/ui/busy_cursor.h"
 #include "orven/ui/double_solver/form2.h"
 #include "orven/ui/double_solver/form3.h"
 #include "orven/ui/double_solver/form4.h"
+#include "orven/ui/panel_view.h"
 
 class QLayout;
 class QLineEdit;
@@ -31,7 +30,7 @@ namespace orven::double_solver {
 // the middle, with the populations of the reduced classes; the output rates per state and the
 // synchronization output on the right. It owns the program's state (the solver) and its three
 // secondary windows, and shows each run as it goes.
-class Form1 final : public QWidget, private solver_kit::SolverView {
+class Form1 final : public QWidget, private ui::PanelView {
     Q_OBJECT
   public:
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
@@ -69,20 +68,12 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     // Text5 shows the populations of the reduced classes as set-up left them.
     void showReducedPopulations();
 
-    // How the window follows a run.
-    void inputRefused(const solver_kit::InputProblem& problem) override;
-    void runAccepted() override;
+    // How the window follows a run, beyond what every solver window does.
     void setUpDone() override;
-    void computingStarted() override;
-    void computingEnded() override;
-    void showOutput(const QString& text) override;
-    void showStates(const QStringList& states) override;
-    void showRates(const std::vector<QStringList>& rates) override;
     void runCompleted() override;
 
     Platform& platform_;
     DoubleSolver solver_;
-    std::optional<ui::BusyCursor> busy_;
 
     QLineEdit* Text1_ = nullptr;
     std::array<QLineEdit*, kStations> Text2_{};

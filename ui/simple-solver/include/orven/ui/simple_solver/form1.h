@@ -6,8 +6,7 @@
 #include <optional>
 
 #include "orven/simple_solver/simple_solver.h"
-#include "orven/solver_kit/solver_view.h"
-#include "orven/ui/busy_cursor.h"
+#include "orven/ui/panel_view.h"
 #include "orven/ui/simple_solver/form2.h"
 #include "orven/ui/simple_solver/form3.h"
 
@@ -29,7 +28,7 @@ namespace orven::simple_solver {
 // The main window of orven-simple: R, the population fields, the experiment name, the buttons,
 // and the output rates per state with the synchronization output. It owns the program's state
 // (the solver) and its two secondary windows, and shows each run as it goes.
-class Form1 final : public QWidget, private solver_kit::SolverView {
+class Form1 final : public QWidget, private ui::PanelView {
     Q_OBJECT
   public:
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
@@ -59,19 +58,11 @@ class Form1 final : public QWidget, private solver_kit::SolverView {
     // Shows the population fields in use so far and the lists of the classes set up.
     void showSetUp();
 
-    // How the window follows a run.
-    void inputRefused(const solver_kit::InputProblem& problem) override;
-    void runAccepted() override;
+    // How the window follows a run, beyond what every solver window does.
     void setUpDone() override;
-    void computingStarted() override;
-    void computingEnded() override;
-    void showOutput(const QString& text) override;
-    void showStates(const QStringList& states) override;
-    void showRates(const std::vector<QStringList>& rates) override;
 
     Platform& platform_;
     SimpleSolver solver_;
-    std::optional<ui::BusyCursor> busy_;
 
     QLineEdit* Text1_ = nullptr;
     std::array<QLabel*, kPopulationFields> Label2_{};
