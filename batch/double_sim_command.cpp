@@ -5,9 +5,9 @@
 
 #include "commands.h"
 #include "common_options.h"
-#include "exact_comparison.h"
 #include "orven/double_sim/simulator.h"
 #include "sim_command.h"
+#include "sim_output.h"
 
 namespace orven::batch {
 
@@ -74,16 +74,8 @@ int runDoubleSim(const DoubleSimOptions& options) {
     if (const auto status =
             startHeadless(simulator, populationTexts<kFields>(populations), *platform))
         return *status;
-    const auto precision = reportPrecision(options.run, simulator.controller().runtime(),
-                                           simulator.outputs(), simulator.estimates().intervals);
-    return printRunOutput(*platform, options.common, simulator.lastReport(), [&] {
-        nlohmann::ordered_json json = estimatesJson(simulator, populations);
-        if (precision) json["precision"] = *precision;
-        if (options.run.withExact)
-            json["exact"] = comparisonJson(compareWithExact(
-                simulator.exactModel(), simulator.outputs(), simulator.outputStandardErrors()));
-        return json;
-    });
+    return printSimRun(simulator, *platform, options.common, options.run, simulator.lastReport(),
+                       [&] { return estimatesJson(simulator, populations); });
 }
 
 }  // namespace
