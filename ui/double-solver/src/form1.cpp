@@ -1,4 +1,5 @@
 #include "orven/ui/double_solver/form1.h"
+#include "orven/ui/summary_window.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -114,7 +115,10 @@ QLayout* Form1::inputColumn() {
 
     connect(Command1_, &QPushButton::clicked, this, &Form1::openExperimentWindow);
     connect(Command2_, &QPushButton::clicked, this, &Form1::start);
-    connect(Command4_, &QPushButton::clicked, this, &Form1::openSummaryWindow);
+    connect(Command4_, &QPushButton::clicked, this, [this] {
+        ui::openSummaryWindow(summaryWindow_,
+                              [this] { return new Form3(solver_.summary(), platform_, this); });
+    });
     connect(Command3_, &QPushButton::clicked, this, &ui::endProgram);
     connect(Command5_, &QPushButton::clicked, this, &Form1::drawRandomRates);
     connect(Command6_, &QPushButton::clicked, this, &Form1::showRateWindow);
@@ -202,22 +206,6 @@ Form4& Form1::reloadRateWindow(const std::vector<QStringList>& lists) {
     rateWindow_ = new Form4(this);
     rateWindow_->fill(lists);
     return *rateWindow_;
-}
-
-void Form1::openSummaryWindow() {
-    if (!summaryWindow_) {
-        summaryWindow_ = new Form3(solver_.summary(), platform_, this);
-        connect(summaryWindow_, &Form3::unloadRequested, this, &Form1::unloadSummaryWindow);
-    }
-    summaryWindow_->show();
-    summaryWindow_->raise();
-    summaryWindow_->activateWindow();
-}
-
-void Form1::unloadSummaryWindow() {
-    Form3* window = summaryWindow_;
-    summaryWindow_ = nullptr;
-    if (window != nullptr) window->deleteLater();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

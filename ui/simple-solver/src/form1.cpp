@@ -1,4 +1,5 @@
 #include "orven/ui/simple_solver/form1.h"
+#include "orven/ui/summary_window.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -93,7 +94,10 @@ QLayout* Form1::inputColumn() {
 
     connect(Command1_, &QPushButton::clicked, this, &Form1::openExperimentWindow);
     connect(Command2_, &QPushButton::clicked, this, &Form1::start);
-    connect(Command4_, &QPushButton::clicked, this, &Form1::openSummaryWindow);
+    connect(Command4_, &QPushButton::clicked, this, [this] {
+        ui::openSummaryWindow(summaryWindow_,
+                              [this] { return new Form3(solver_.summary(), platform_, this); });
+    });
     connect(Command5_, &QPushButton::clicked, this, &Form1::openPlotsWindow);
     connect(Command3_, &QPushButton::clicked, this, &ui::endProgram);
     return leftColumn;
@@ -128,22 +132,6 @@ void Form1::start() {
     if (result.end == solver_kit::StartEnd::Completed)
         outputs_->exactValue().compareSolver(solver_.exactModel(), result.iteration->S);
     if (result.end != solver_kit::StartEnd::Refused) showRun(*plotsWindow_, solver_, result.end);
-}
-
-void Form1::openSummaryWindow() {
-    if (!summaryWindow_) {
-        summaryWindow_ = new Form3(solver_.summary(), platform_, this);
-        connect(summaryWindow_, &Form3::unloadRequested, this, &Form1::unloadSummaryWindow);
-    }
-    summaryWindow_->show();
-    summaryWindow_->raise();
-    summaryWindow_->activateWindow();
-}
-
-void Form1::unloadSummaryWindow() {
-    Form3* window = summaryWindow_;
-    summaryWindow_ = nullptr;
-    if (window != nullptr) window->deleteLater();
 }
 
 void Form1::openPlotsWindow() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -40,5 +41,24 @@ class SummaryWindow : public QWidget {
     Platform& platform_;
     QVBoxLayout* layout_;
 };
+
+// Shows the summary window that `window` holds, loading it with `load()` when none is loaded,
+// and brings it to the front. Its unloadRequested empties `window` and discards the window, so
+// the next opening loads the summary as it then is. `window` belongs to the main window, which
+// is the summary window's parent and so outlives it.
+template <typename Window, typename Load>
+void openSummaryWindow(QPointer<Window>& window, Load load) {
+    if (!window) {
+        Window* loaded = load();
+        window = loaded;
+        QObject::connect(loaded, &SummaryWindow::unloadRequested, loaded, [&window, loaded] {
+            window = nullptr;
+            loaded->deleteLater();
+        });
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 }  // namespace orven::ui

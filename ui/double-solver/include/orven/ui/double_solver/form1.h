@@ -60,8 +60,6 @@ class Form1 final : public QWidget, private ui::PanelView {
     void start();
     void drawRandomRates();
     void showRateWindow();
-    void openSummaryWindow();
-    void unloadSummaryWindow();
     void openPlotsWindow();
     // A new rate table window holding these lists; the old one, if any, is discarded.
     Form4& reloadRateWindow(const std::vector<QStringList>& lists);

@@ -52,8 +52,6 @@ class Form1 final : public QWidget, private ui::PanelView {
     void openExperimentWindow();
     void experimentChosen(int code);
     void start();
-    void openSummaryWindow();
-    void unloadSummaryWindow();
     void openPlotsWindow();
     // Shows the population fields in use so far and the lists of the classes set up.
     void showSetUp();
