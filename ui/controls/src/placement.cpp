@@ -73,4 +73,10 @@ void showBeside(QWidget& window, QWidget& main) {
     window.raise();
 }
 
+void showInFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace orven::ui

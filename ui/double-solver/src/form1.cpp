@@ -163,9 +163,7 @@ void Form1::openExperimentWindow() {
         connect(experimentWindow_, &Form2::experimentChosen, this,
                 [this](int code) { solver_.chooseExperiment(code); });
     }
-    experimentWindow_->show();
-    experimentWindow_->raise();
-    experimentWindow_->activateWindow();
+    ui::showInFront(*experimentWindow_);
 }
 
 void Form1::start() {
@@ -177,9 +175,7 @@ void Form1::start() {
 }
 
 void Form1::openPlotsWindow() {
-    plotsWindow_->show();
-    plotsWindow_->raise();
-    plotsWindow_->activateWindow();
+    ui::showInFront(*plotsWindow_);
 }
 
 void Form1::drawRandomRates() {

@@ -1,4 +1,5 @@
 #include "orven/ui/simple_sim/form1.h"
+#include "orven/ui/placement.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -74,9 +75,7 @@ void Form1::start() {
 }
 
 void Form1::openPlotsWindow() {
-    plotsWindow_->show();
-    plotsWindow_->raise();
-    plotsWindow_->activateWindow();
+    ui::showInFront(*plotsWindow_);
 }
 
 }  // namespace orven::simple_sim

@@ -1,4 +1,5 @@
 #include "orven/ui/simple_solver/form1.h"
+#include "orven/ui/placement.h"
 #include "orven/ui/summary_window.h"
 
 #include <QCloseEvent>
@@ -116,9 +117,7 @@ void Form1::openExperimentWindow() {
         experimentWindow_ = new Form2(this);
         connect(experimentWindow_, &Form2::experimentChosen, this, &Form1::experimentChosen);
     }
-    experimentWindow_->show();
-    experimentWindow_->raise();
-    experimentWindow_->activateWindow();
+    ui::showInFront(*experimentWindow_);
 }
 
 void Form1::experimentChosen(int code) {
@@ -135,9 +134,7 @@ void Form1::start() {
 }
 
 void Form1::openPlotsWindow() {
-    plotsWindow_->show();
-    plotsWindow_->raise();
-    plotsWindow_->activateWindow();
+    ui::showInFront(*plotsWindow_);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

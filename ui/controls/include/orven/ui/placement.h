@@ -26,4 +26,7 @@ std::optional<QRect> mainFrameMakingRoom(const QRect& main, const QSize& size, c
 // one window manager draws both.
 void showBeside(QWidget& window, QWidget& main);
 
+// Shows a secondary window where it last stood, in front, with the keyboard focus.
+void showInFront(QWidget& window);
+
 }  // namespace orven::ui

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "orven/solver_kit/run_summary.h"
+#include "orven/ui/placement.h"
 #include "orven/ui/summary_table.h"
 
 class QVBoxLayout;
@@ -56,9 +57,7 @@ void openSummaryWindow(QPointer<Window>& window, Load load) {
             loaded->deleteLater();
         });
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    showInFront(*window);
 }
 
 }  // namespace orven::ui
