@@ -1,6 +1,8 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <array>
+#include <bit>
 #include <cstdint>
 
 #include "orven/random_source.h"
@@ -17,9 +19,10 @@ struct RunCost {
 class CountingDraws {
   public:
     explicit CountingDraws(RandomSource& source) : source_(source) {}
-    float uniform() {
-        ++count_;
-        return source_.uniform();
+    template <int Sources>
+    std::array<double, Sources> negativeLogsFor(unsigned senders) {
+        count_ += std::popcount(senders);
+        return source_.negativeLogsFor<Sources>(senders);
     }
     std::int64_t count() const { return count_; }
 

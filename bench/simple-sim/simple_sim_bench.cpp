@@ -59,8 +59,9 @@ orven::bench::RunCost defaultRunCost() {
     platform.reseedRandom();
     orven::bench::CountingDraws draws(*platform.generator());
     RunState run(setup.Nmax);
+    Network network(setup, run);
     const double runtime = orven::sim::RunController().runtime();
-    while (run.clock <= runtime) step(setup, run, draws);
+    while (run.clock <= runtime) network.step(draws);
     return {stepsOf(run), draws.count()};
 }
 

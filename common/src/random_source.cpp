@@ -28,7 +28,7 @@ inline std::uint64_t mixed(std::uint64_t word, std::uint64_t next) {
 }  // namespace
 
 void RandomSource::reseed(std::uint64_t clockNanoseconds) {
-    startFrom(next() ^ spread(clockNanoseconds));
+    startFrom(nextWord() ^ spread(clockNanoseconds));
 }
 
 void RandomSource::startFrom(std::uint64_t value) {
@@ -36,6 +36,8 @@ void RandomSource::startFrom(std::uint64_t value) {
     seeded_ = 1;
     generated_ = 0;
     index_ = 0;
+    take_ = 0;
+    put_ = 0;
 }
 
 void RandomSource::seedUpTo(int words) {

@@ -6,11 +6,15 @@
 
 namespace orven::simple_sim {
 
+Network::Network(const RunSetup& setup, RunState& run) : run_(run) {
+    for (int i = 1; i <= kSources; ++i) {
+        assert(isValidPopulation(setup.N[i]) && setup.N[i] <= setup.Nmax);
+        rates_[i] = sim::SourceRates(setup.mu.row(i), static_cast<int>(setup.N[i]));
+    }
+}
+
 sim::RunEnd montecarlo(const RunSetup& setup, RunState& run, Platform& platform,
                        sim::RunController& controller, sim::RunView& view) {
-    for (int i = 1; i <= kSources; ++i) {
-        assert(isValidPopulation(setup.N[i]));
-    }
     run = RunState(setup.Nmax);
     Network network(setup, run);
     return sim::simulate(network, platform, controller, view);

@@ -14,12 +14,15 @@ struct FixedNetwork {
     double now = 0.0;
 
     template <typename Draws>
-    StepResult step(Draws& draws) {
-        if (steps == lastStep) return StepResult::NoSourceCanSend;
-        (void)draws.uniform();
-        ++steps;
-        now += stepLength;
-        return StepResult::Arrived;
+    Steps stepsUntil(Draws& draws, double until, unsigned most) {
+        Steps made;
+        do {
+            if (steps == lastStep) return {made.made, StepResult::NoSourceCanSend};
+            (void)draws.template negativeLogsFor<1>(1U);
+            ++steps;
+            now += stepLength;
+        } while (++made.made < most && now < until);
+        return made;
     }
     double clock() const { return now; }
 };

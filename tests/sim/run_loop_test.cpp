@@ -125,19 +125,19 @@ TEST(RunLoopTest, NoSourceThatCanSendEndsTheRunWithAWarning) {
 
 // A network that keeps every number it draws.
 struct Recorder {
-    std::vector<float> draws;
+    std::vector<double> draws;
     double now = 0.0;
     template <typename Draws>
-    StepResult step(Draws& source) {
-        draws.push_back(source.uniform());
+    Steps stepsUntil(Draws& source, double, unsigned) {
+        draws.push_back(source.template negativeLogsFor<1>(1U)[0]);
         now += 1.0;
-        return StepResult::Arrived;
+        return {1, StepResult::Arrived};
     }
     double clock() const { return now; }
 };
 
 TEST(RunLoopTest, TheGeneratorDrawsTheSameNumbersAsThePlatform) {
-    std::vector<float> seen[2];
+    std::vector<double> seen[2];
     for (int direct = 0; direct < 2; ++direct) {
         ScriptedPlatform platform(7);
         if (direct == 1) platform.drawDirectly();

@@ -21,7 +21,7 @@ inline sim::RunEnd runFor(const RunSetup& setup, RunState& run, Platform& platfo
 // One step with the platform's draws.
 inline sim::StepResult stepWith(const RunSetup& setup, RunState& run, Platform& platform) {
     sim::PlatformDraws draws(platform);
-    return step(setup, run, draws);
+    return Network(setup, run).step(draws);
 }
 
 using sim::testing::CaseName;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "orven/sim/exponential.h"
+
 namespace orven {
 
 // The programs' one uniform generator: the 64-bit Mersenne Twister, exactly the sequence of
@@ -14,6 +16,11 @@ namespace orven {
 // regenerate all 312 for each such draw, a quarter of a default solver run. Here a reseed works
 // out only the words that the draws after it need, one draw at a time, until a block of 312 is
 // used up; from then on it regenerates whole blocks as the standard engine does.
+//
+// A simulation takes its draws as -ln(u) through negativeLogsFor, which works them out a few
+// steps ahead of their use: the logarithms then have nothing to wait for, and the processor
+// overlaps them with the steps that use earlier ones. Draws worked out ahead are the next ones
+// of the same sequence, handed out first by every kind of draw, so nothing changes but speed.
 class RandomSource {
   public:
     explicit RandomSource(std::uint64_t seed) { startFrom(seed); }
@@ -21,11 +28,45 @@ class RandomSource {
     // Mixes a clock reading into the current state, so that reseeds in quick succession, even
     // with the same reading, never repeat a value.
     void reseed(std::uint64_t clockNanoseconds);
-    // Inline: a simulation run draws millions of these.
-    float uniform() { return static_cast<float>(next() >> 40) * 0x1p-24f; }
+    float uniform() { return uniformOf(nextWord()); }
+
+    // One draw for each of the first `Sources` sources whose bit is set in `senders` (bit k for
+    // source k + 1), taken in order, as -ln(u) (sim::negativeLog): the entries of the other
+    // sources are meaningless. Inline and without a branch on `senders`, which a simulation
+    // step could not predict: a simulation run draws millions of these.
+    template <int Sources>
+    std::array<double, Sources> negativeLogsFor(unsigned senders) {
+        static_assert(Sources > 0 && Sources <= kLead);
+        if (put_ - take_ < kLead) [[likely]] {
+            for (int k = 0; k < Sources; ++k) putAhead();
+        }
+        std::array<double, Sources> x{};
+        for (std::size_t k = 0; k < x.size(); ++k) {
+            x[k] = aheadLogs_[take_ % kAhead];
+            take_ += (senders >> k) & 1U;
+        }
+        return x;
+    }
 
   private:
     static constexpr int kWords = 312;
+    // Draws worked out ahead: at most kLead - 1 + Sources, refilled while fewer than kLead.
+    static constexpr unsigned kAhead = 64;
+    static constexpr unsigned kLead = 24;
+
+    static float uniformOf(std::uint64_t word) { return static_cast<float>(word >> 40) * 0x1p-24f; }
+    // The next word of the sequence: one worked out ahead if there is one.
+    std::uint64_t nextWord() {
+        if (take_ != put_) [[unlikely]]
+            return aheadWords_[take_++ % kAhead];
+        return next();
+    }
+    void putAhead() {
+        const std::uint64_t word = next();
+        aheadWords_[put_ % kAhead] = word;
+        aheadLogs_[put_ % kAhead] = sim::negativeLog(uniformOf(word));
+        ++put_;
+    }
 
     std::uint64_t next() {
         if (index_ >= generated_) [[unlikely]]
@@ -51,6 +92,13 @@ class RandomSource {
     int seeded_ = 0;     // words of the seed's initialisation worked out so far
     int generated_ = 0;  // words of the current block regenerated so far
     int index_ = 0;      // the word the next draw tempers
+
+    // Words worked out ahead of their use, and their -ln(u): those from take_ to put_ (counted
+    // from the last seed, modulo kAhead) are still to come.
+    std::array<std::uint64_t, kAhead> aheadWords_{};
+    std::array<double, kAhead> aheadLogs_{};
+    unsigned take_ = 0;
+    unsigned put_ = 0;
 };
 
 }  // namespace orven

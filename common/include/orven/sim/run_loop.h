@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "orven/platform.h"
 #include "orven/random_source.h"
 #include "orven/sim/batch_means.h"
+#include "orven/sim/exponential.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 
@@ -15,18 +19,31 @@ namespace orven::sim {
 enum class StepResult { Arrived, NoSourceCanSend };
 enum class RunEnd { RunLengthReached, NoSourceCanSend, Stopped };
 
-// Draws through the platform one at a time, where it offers no generator of its own.
+// What a network's stepsUntil did: the steps it made, and how its last attempt ended.
+struct Steps {
+    unsigned made = 0;
+    StepResult last = StepResult::Arrived;
+};
+
+// Draws through the platform one at a time, where it offers no generator of its own: the
+// draws of RandomSource::negativeLogsFor.
 class PlatformDraws {
   public:
     explicit PlatformDraws(Platform& platform) : platform_(platform) {}
-    float uniform() { return platform_.uniformRandom(); }
+    template <int Sources>
+    std::array<double, Sources> negativeLogsFor(unsigned senders) {
+        std::array<double, Sources> x{};
+        for (std::size_t k = 0; k < x.size(); ++k)
+            if (((senders >> k) & 1U) != 0) x[k] = negativeLog(platform_.uniformRandom());
+        return x;
+    }
 
   private:
     Platform& platform_;
 };
 
 // What a run does between its steps: the progress figure, the hand-overs to the window and the
-// run length in use. A step costs it two comparisons and a count; everything else (the wall
+// run length in use. A step costs it a comparison and a count; everything else (the wall
 // clock, the label's text, the window) happens only when the figure may change or a reading of
 // the wall clock is due.
 class RunPacer {
@@ -37,8 +54,18 @@ class RunPacer {
     // "Set time" made during a run applies from the next hand-over.
     double runtime() const { return runtime_; }
 
-    // Whether the step that brought the clock to `clock` needs afterStep.
-    bool due(double clock) { return clock >= nextFigureClock_ || --stepsUntilReading_ == 0; }
+    // The steps that may be made before afterStep is due whatever the clock, and the clock
+    // from which it is due (the run length also ends the run from just above it).
+    unsigned stepsUntilDue() const { return stepsUntilReading_; }
+    double clockWhenDue() const {
+        return std::min(nextFigureClock_,
+                        std::nextafter(runtime_, std::numeric_limits<double>::infinity()));
+    }
+    // Whether afterStep is due after `made` more steps brought the clock to `clock`.
+    bool due(unsigned made, double clock) {
+        stepsUntilReading_ -= made;
+        return clock >= nextFigureClock_ || stepsUntilReading_ == 0;
+    }
     // Shows a changed figure and hands control to the window when the figure changed or 20 ms
     // of wall time have passed since the last hand-over. True when the run is to stop.
     bool afterStep(double clock);
@@ -68,18 +95,24 @@ concept KeepsBatches = requires(Network& network) {
 };
 
 // The steps of one run until the clock passes the run length, no source can send, or a stop is
-// requested. `network` provides `StepResult step(Draws&)`, which draws with `uniform()`, and
-// `double clock() const`.
+// requested. `network` provides `double clock() const` and `Steps stepsUntil(Draws&, double
+// until, unsigned most)`, which steps, drawing with negativeLogsFor, until a step brings the
+// clock to `until` or beyond, `most` steps are made or no source can send. Between the checks
+// below a network steps on its own, keeping its state where the processor holds it.
 template <typename Network, typename Draws>
 RunEnd runSteps(Network& network, Draws& draws, RunPacer& pacer) {
     for (;;) {
-        if (network.step(draws) == StepResult::NoSourceCanSend) return RunEnd::NoSourceCanSend;
+        double until = pacer.clockWhenDue();
+        if constexpr (KeepsBatches<Network>)
+            until = std::min(until, network.batches().nextBoundary());
+        const Steps steps = network.stepsUntil(draws, until, pacer.stepsUntilDue());
+        if (steps.last == StepResult::NoSourceCanSend) return RunEnd::NoSourceCanSend;
         const double clock = network.clock();
         if constexpr (KeepsBatches<Network>) {
             if (clock >= network.batches().nextBoundary())
                 network.batches().close(network.totals());
         }
-        if (pacer.due(clock) && pacer.afterStep(clock)) return RunEnd::Stopped;
+        if (pacer.due(steps.made, clock) && pacer.afterStep(clock)) return RunEnd::Stopped;
         if (clock > pacer.runtime()) return RunEnd::RunLengthReached;
     }
 }

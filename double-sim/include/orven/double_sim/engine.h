@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 #include "orven/double_sim/setup.h"
 #include "orven/fixed4.h"
 #include "orven/sim/batch_means.h"
-#include "orven/sim/exponential.h"
+#include "orven/sim/first_smallest.h"
 #include "orven/sim/run_loop.h"
+#include "orven/sim/source_rates.h"
 #include "orven/sim/state_table.h"
 
 namespace orven {
@@ -53,58 +55,92 @@ class Network {
   public:
     Network(const RunSetup& setup, RunState& run);
 
+    // Steps until one brings the clock to `until` or beyond, `most` are made, or no source can
+    // send.
     template <typename Draws>
-    sim::StepResult step(Draws& draws);
+    sim::Steps stepsUntil(Draws& draws, double until, unsigned most);
+    template <typename Draws>
+    sim::StepResult step(Draws& draws) {
+        return stepsUntil(draws, -std::numeric_limits<double>::infinity(), 1).last;
+    }
+
     double clock() const { return run_.clock; }
     sim::BatchMeans& batches() { return run_.batches; }
     sim::RunTotals totals() const { return {run_.clock, &run_.T, {run_.count1, run_.count2}, 2}; }
 
   private:
-    const RateTable& mu_;
     RunState& run_;
-    std::array<int, kQueues + 1> limit_{};  // N(k) as whole numbers
+    std::array<sim::SourceRates, kSources + 1> rates_;  // by level; 0 for source 3 blocked
+    int limit6_ = 0;                                    // N(3) as a whole number
 };
 
 template <typename Draws>
-sim::StepResult Network::step(Draws& draws) {
-    auto& n = run_.n;
-    auto& t = run_.t;
-    const std::array<int, kSources + 1> level{0, n[1], n[2] + n[5], n[3], n[4]};
-    int winner = 0;
-    for (int k = 1; k <= kSources; ++k) {
-        t[k] = kIdleTime;
-        if (level[k] >= limit_[k] || (k == 3 && n[6] >= limit_[6])) continue;
-        const double rate = mu_(k, level[k]);
-        if (!(rate > 0.0)) continue;
-        t[k] = sim::exponentialTime(draws.uniform(), rate);
-        // Strictly smaller: a tie goes to the lower-numbered source.
-        if (winner == 0 || t[k] < t[winner]) winner = k;
-    }
-    if (winner == 0) return sim::StepResult::NoSourceCanSend;
-    run_.kmin = winner;
-    run_.tmin = t[winner];
+sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
+    // The state lives in locals until the steps are made: the processor then holds it, and a
+    // step waits on nothing but its own draws, rates and comparisons.
+    std::array<const sim::SourceRates::Level*, kSources + 1> rates{};
+    for (int k = 1; k <= kSources; ++k) rates[k] = rates_[k].levels();
+    std::array<Fixed4*, kSumRow + 1> T{};
+    for (int row = 1; row <= kSumRow; ++row) T[row] = &run_.T(row, 0);
+    std::array<int, kQueues + 1> n = run_.n;
+    double clock = run_.clock;
+    std::int64_t count1 = run_.count1;
+    std::int64_t count2 = run_.count2;
+    std::array<float, 4> t{};
+    unsigned senders = 0;
+    sim::Winner last;  // of the last step made
+    sim::Steps steps;
+    do {
+        const std::array<int, kSources + 1> level{0, n[1], n[2] + n[5], n[3], n[4]};
+        // Source 3 is also blocked while queue 6 is at its limit.
+        const unsigned blocked3 = static_cast<unsigned>(n[6] >= limit6_);
+        senders = 0;
+        for (int k = 1; k <= kSources; ++k)
+            senders |= static_cast<unsigned>(rates[k][level[k]].sends) << (k - 1);
+        senders &= ~(blocked3 << 2);
+        const std::array<double, kSources> x = draws.template negativeLogsFor<kSources>(senders);
+        for (int k = 1; k <= kSources; ++k) t[k - 1] = sim::timeAt(rates[k][level[k]], x[k - 1]);
+        const sim::Winner winner = sim::firstSmallest(t, senders);
+        if (winner.source == 0) [[unlikely]] {
+            steps.last = sim::StepResult::NoSourceCanSend;
+            break;
+        }
+        // The whole step counts for the lengths as they were before the arrival.
+        const Fixed4 time = Fixed4::fromDouble(static_cast<double>(winner.time));
+        for (int k = 1; k <= kQueues; ++k) T[k][n[k]] += time;
+        T[kSumRow][level[2]] += time;
 
-    // The whole step counts for the lengths as they were before the arrival.
-    const std::array<int, kSumRow + 1> lengths{0, n[1], n[2], n[3], n[4], n[5], n[6], level[2]};
-    sim::creditStep(run_.T, lengths, Fixed4::fromDouble(static_cast<double>(run_.tmin)));
+        // Which queues the winner feeds (source 3's job goes into queues 3 and 6), then
+        // station 1 and station 2, each when none of its queues is empty.
+        for (int k = 1; k <= kSources; ++k) n[k] += static_cast<int>(winner.source == k);
+        n[6] += static_cast<int>(winner.source == 3);
+        const int fires1 = static_cast<int>((n[1] > 0) & (n[2] > 0) & (n[3] > 0));
+        n[1] -= fires1;
+        n[2] -= fires1;
+        n[3] -= fires1;
+        n[5] += fires1;
+        const int fires2 = static_cast<int>((n[4] > 0) & (n[5] > 0) & (n[6] > 0));
+        n[4] -= fires2;
+        n[5] -= fires2;
+        n[6] -= fires2;
+        count1 += fires1;
+        count2 += fires2;
+        clock += static_cast<double>(winner.time);
+        last = winner;
+        ++steps.made;
+    } while (clock < until && steps.made < most);
 
-    ++n[winner];
-    if (winner == 3) ++n[6];
-    if (n[1] > 0 && n[2] > 0 && n[3] > 0) {
-        --n[1];
-        --n[2];
-        --n[3];
-        ++n[5];
-        ++run_.count1;
+    run_.n = n;
+    run_.clock = clock;
+    run_.count1 = count1;
+    run_.count2 = count2;
+    for (int k = 1; k <= kSources; ++k)
+        run_.t[k] = ((senders >> (k - 1)) & 1U) != 0 ? t[k - 1] : kIdleTime;
+    if (steps.made > 0) {
+        run_.kmin = last.source;
+        run_.tmin = last.time;
     }
-    if (n[4] > 0 && n[5] > 0 && n[6] > 0) {
-        --n[4];
-        --n[5];
-        --n[6];
-        ++run_.count2;
-    }
-    run_.clock += static_cast<double>(run_.tmin);
-    return sim::StepResult::Arrived;
+    return steps;
 }
 
 // `montecarlo`: from empty queues and a zero clock until the clock passes the run length.

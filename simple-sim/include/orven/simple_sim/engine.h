@@ -7,8 +7,9 @@
 
 #include "orven/fixed4.h"
 #include "orven/sim/batch_means.h"
-#include "orven/sim/exponential.h"
+#include "orven/sim/first_smallest.h"
 #include "orven/sim/run_loop.h"
+#include "orven/sim/source_rates.h"
 #include "orven/sim/state_table.h"
 #include "orven/simple_sim/setup.h"
 
@@ -35,80 +36,89 @@ struct RunState {
     sim::BatchMeans batches;              // the run split into batches of equal time
 };
 
+// The simple network as the run loop steps it.
+//
 // One step: fresh exponential times for every source that can send, the smallest wins (the
 // lower-numbered source on a tie), the step's time is credited to the queue lengths before
 // the arrival, the job arrives and the station fires when no queue is empty. A source whose
 // queue is full, or whose rate is 0, draws nothing. The smallest drawn time wins whatever its
-// size; when no source can send at all nothing changes. `draws` gives uniform draws through
-// `uniform()`. Always inlined into the run loop, which calls it millions of times.
-template <typename Draws>
-[[gnu::always_inline]] inline sim::StepResult step(const RunSetup& setup, RunState& run,
-                                                   Draws& draws) {
-    // The draws and their logarithms come first, one after the other: a call of the logarithm
-    // keeps no floating-point register, so any other value live across it would make a round
-    // trip through memory. Then which source wins, and whether the station fires, are worked
-    // out without branches, since they are coin tosses that no branch predictor can guess;
-    // the queue lengths are copied, read and written whole (a wide read of narrow writes
-    // would stall). So a step costs little more than its draws and logarithms.
-    std::array<int, kSources + 1> n = run.n;
-    std::array<double, kSources + 1> x{};
-    std::array<bool, kSources + 1> sends{};
-    for (int i = 1; i <= kSources; ++i) {
-        sends[i] = n[i] < setup.N[i] && setup.mu(i, n[i]) > 0.0;
-        if (sends[i]) [[likely]]
-            x[i] = sim::negativeLog(draws.uniform());
-    }
-    float tmin = std::numeric_limits<float>::infinity();
-    int winner = 0;
-    for (int i = 1; i <= kSources; ++i) {
-        if (!sends[i]) [[unlikely]] {
-            run.t[i] = kFullQueueTime;
-            continue;
-        }
-        const float t = static_cast<float>(x[i] / setup.mu(i, n[i]));
-        run.t[i] = t;
-        // Strictly smaller: a tie goes to the lower-numbered source. The first source that
-        // draws wins even with an infinite time.
-        const int wins = static_cast<int>(t < tmin) | static_cast<int>(winner == 0);
-        winner += wins * (i - winner);
-        tmin = std::min(t, tmin);
-    }
-    if (winner == 0) return sim::StepResult::NoSourceCanSend;
-    run.kmin = winner;
-    run.tmin = tmin;
-
-    // The whole step counts for the queue lengths as they were before the arrival.
-    const Fixed4 time = Fixed4::fromDouble(static_cast<double>(tmin));
-    for (int i = 1; i <= kSources; ++i) run.T(i, n[i]) += time;
-    int fires = 1;
-    for (int i = 1; i <= kSources; ++i) {
-        n[i] += static_cast<int>(winner == i);
-        fires &= static_cast<int>(n[i] > 0);
-    }
-    for (int i = 1; i <= kSources; ++i) n[i] -= fires;
-    run.n = n;
-    run.count += fires;
-    run.clock += static_cast<double>(tmin);
-    return sim::StepResult::Arrived;
-}
-
-// The simple network as the run loop steps it.
+// size; when no source can send at all nothing changes.
 class Network {
   public:
-    Network(const RunSetup& setup, RunState& run) : setup_(setup), run_(run) {}
+    Network(const RunSetup& setup, RunState& run);
 
+    // Steps until one brings the clock to `until` or beyond, `most` are made, or no source can
+    // send.
+    template <typename Draws>
+    sim::Steps stepsUntil(Draws& draws, double until, unsigned most);
     template <typename Draws>
     sim::StepResult step(Draws& draws) {
-        return simple_sim::step(setup_, run_, draws);
+        return stepsUntil(draws, -std::numeric_limits<double>::infinity(), 1).last;
     }
+
     double clock() const { return run_.clock; }
     sim::BatchMeans& batches() { return run_.batches; }
     sim::RunTotals totals() const { return {run_.clock, &run_.T, {run_.count}, 1}; }
 
   private:
-    const RunSetup& setup_;
     RunState& run_;
+    std::array<sim::SourceRates, kSources + 1> rates_;
 };
+
+template <typename Draws>
+sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
+    // The state lives in locals until the steps are made: the processor then holds it, and a
+    // step waits on nothing but its own draws, rates and comparisons.
+    std::array<const sim::SourceRates::Level*, kSources + 1> rates{};
+    std::array<Fixed4*, kSources + 1> T{};
+    for (int i = 1; i <= kSources; ++i) {
+        rates[i] = rates_[i].levels();
+        T[i] = &run_.T(i, 0);
+    }
+    std::array<int, kSources + 1> n = run_.n;
+    double clock = run_.clock;
+    std::int64_t count = run_.count;
+    std::array<float, 4> t{0.0f, 0.0f, 0.0f, std::numeric_limits<float>::infinity()};
+    unsigned senders = 0;
+    sim::Winner last;  // of the last step made
+    sim::Steps steps;
+    do {
+        senders = 0;
+        for (int i = 1; i <= kSources; ++i)
+            senders |= static_cast<unsigned>(rates[i][n[i]].sends) << (i - 1);
+        const std::array<double, kSources> x = draws.template negativeLogsFor<kSources>(senders);
+        for (int i = 1; i <= kSources; ++i) t[i - 1] = sim::timeAt(rates[i][n[i]], x[i - 1]);
+        const sim::Winner winner = sim::firstSmallest(t, senders);
+        if (winner.source == 0) [[unlikely]] {
+            steps.last = sim::StepResult::NoSourceCanSend;
+            break;
+        }
+        // The whole step counts for the queue lengths as they were before the arrival.
+        const Fixed4 time = Fixed4::fromDouble(static_cast<double>(winner.time));
+        for (int i = 1; i <= kSources; ++i) T[i][n[i]] += time;
+        int fires = 1;
+        for (int i = 1; i <= kSources; ++i) {
+            n[i] += static_cast<int>(winner.source == i);
+            fires &= static_cast<int>(n[i] > 0);
+        }
+        for (int i = 1; i <= kSources; ++i) n[i] -= fires;
+        count += fires;
+        clock += static_cast<double>(winner.time);
+        last = winner;
+        ++steps.made;
+    } while (clock < until && steps.made < most);
+
+    run_.n = n;
+    run_.clock = clock;
+    run_.count = count;
+    for (int i = 1; i <= kSources; ++i)
+        run_.t[i] = ((senders >> (i - 1)) & 1U) != 0 ? t[i - 1] : kFullQueueTime;
+    if (steps.made > 0) {
+        run_.kmin = last.source;
+        run_.tmin = last.time;
+    }
+    return steps;
+}
 
 // `montecarlo`: from empty queues and a zero clock until the clock passes the run length.
 sim::RunEnd montecarlo(const RunSetup& setup, RunState& run, Platform& platform,

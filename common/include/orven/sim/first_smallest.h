@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <bit>
+#include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace orven::sim {
+
+// The winner of a step: a source numbered from 1 (0 when no source sends) and its time.
+struct Winner {
+    int source = 0;
+    float time = 0.0f;
+};
+
+// Among the sources whose bit is set in `senders` (bit k for source k + 1, at most four), the
+// one with the smallest time in `times`, the lower-numbered on a tie; a source that sends wins
+// even with an infinite time. Which source wins is a coin toss, so it is worked out without
+// branches: a wrong guess would cost more than the whole choice, and would also throw away
+// the draws worked out ahead of it.
+inline Winner firstSmallest(const std::array<float, 4>& times, unsigned senders) {
+#if defined(__SSE2__)
+    const __m128 t = _mm_setr_ps(times[0], times[1], times[2], times[3]);
+    const __m128i bit = _mm_setr_epi32(1, 2, 4, 8);
+    const __m128 sending = _mm_castsi128_ps(
+        _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(static_cast<int>(senders)), bit), bit));
+    const __m128 candidates =
+        _mm_or_ps(_mm_and_ps(sending, t),
+                  _mm_andnot_ps(sending, _mm_set1_ps(std::numeric_limits<float>::infinity())));
+    __m128 smallest =
+        _mm_min_ps(candidates, _mm_shuffle_ps(candidates, candidates, _MM_SHUFFLE(2, 3, 0, 1)));
+    smallest = _mm_min_ps(smallest, _mm_shuffle_ps(smallest, smallest, _MM_SHUFFLE(1, 0, 3, 2)));
+    const unsigned at =
+        static_cast<unsigned>(_mm_movemask_ps(_mm_cmpeq_ps(candidates, smallest))) & senders;
+    if (at == 0) return {};
+    return {std::countr_zero(at) + 1, _mm_cvtss_f32(smallest)};
+#else
+    Winner winner;
+    for (int k = 0; k < 4; ++k) {
+        if (((senders >> k) & 1U) == 0) continue;
+        if (winner.source == 0 || times[static_cast<std::size_t>(k)] < winner.time)
+            winner = {k + 1, times[static_cast<std::size_t>(k)]};
+    }
+    return winner;
+#endif
+}
+
+}  // namespace orven::sim
