@@ -57,11 +57,4 @@ using RateTable = StateTable<double>;
 // the same either way.
 using TimeTable = StateTable<Fixed4>;
 
-// Credits the time of one step to the lengths the rows held during it: row k gets `step` at
-// `lengths[k]` for k = 1..rows (lengths[0] is not read).
-template <typename Lengths>
-inline void creditStep(TimeTable& T, const Lengths& lengths, Fixed4 step) {
-    for (int k = 1; k <= T.rows(); ++k) T(k, lengths[static_cast<std::size_t>(k)]) += step;
-}
-
 }  // namespace orven::sim

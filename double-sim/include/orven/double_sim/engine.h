@@ -70,8 +70,8 @@ class Network {
 
   private:
     RunState& run_;
-    std::array<sim::SourceRates, kSources + 1> rates_;  // by level; 0 for source 3 blocked
-    int limit6_ = 0;                                    // N(3) as a whole number
+    std::array<sim::SourceRates, kSources + 1> rates_;  // by level
+    int limit6_ = 0;  // queue 6's limit, at which source 3 is blocked
 };
 
 template <typename Draws>
