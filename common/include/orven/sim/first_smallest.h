@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <limits>
 
 #if defined(__SSE2__)
@@ -46,6 +47,20 @@ inline Winner firstSmallest(const std::array<float, 4>& times, unsigned senders)
     }
     return winner;
 #endif
+}
+
+// What a run keeps of its last step after a run of steps: the times drawn, `notDrawn` for the
+// sources that drew nothing (entry 0 unused), and the winner with its time when a step was made.
+template <std::size_t Entries>
+void keepLastStep(const std::array<float, 4>& times, unsigned senders, float notDrawn,
+                  const Winner& lastWinner, unsigned made, std::array<float, Entries>& t, int& kmin,
+                  float& tmin) {
+    for (std::size_t k = 1; k < Entries; ++k)
+        t[k] = ((senders >> (k - 1)) & 1U) != 0 ? times[k - 1] : notDrawn;
+    if (made > 0) {
+        kmin = lastWinner.source;
+        tmin = lastWinner.time;
+    }
 }
 
 }  // namespace orven::sim

@@ -134,12 +134,7 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     run_.clock = clock;
     run_.count1 = count1;
     run_.count2 = count2;
-    for (int k = 1; k <= kSources; ++k)
-        run_.t[k] = ((senders >> (k - 1)) & 1U) != 0 ? t[k - 1] : kIdleTime;
-    if (steps.made > 0) {
-        run_.kmin = last.source;
-        run_.tmin = last.time;
-    }
+    sim::keepLastStep(t, senders, kIdleTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
     return steps;
 }
 

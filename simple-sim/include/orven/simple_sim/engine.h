@@ -111,12 +111,7 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     run_.n = n;
     run_.clock = clock;
     run_.count = count;
-    for (int i = 1; i <= kSources; ++i)
-        run_.t[i] = ((senders >> (i - 1)) & 1U) != 0 ? t[i - 1] : kFullQueueTime;
-    if (steps.made > 0) {
-        run_.kmin = last.source;
-        run_.tmin = last.time;
-    }
+    sim::keepLastStep(t, senders, kFullQueueTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
     return steps;
 }
 
