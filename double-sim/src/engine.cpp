@@ -15,7 +15,8 @@ Network::Network(const RunSetup& setup, RunState& run) : run_(run) {
         assert(setup.N[k] >= 0 && setup.N[k] <= setup.Nmax && std::floor(setup.N[k]) == setup.N[k]);
         limit[k] = static_cast<int>(std::lround(setup.N[k]));
     }
-    for (int k = 1; k <= kSources; ++k) rates_[k] = sim::SourceRates(setup.mu.row(k), limit[k]);
+    for (int k = 1; k <= kSources; ++k)
+        rates_[k] = sim::SourceRates(setup.mu.row(k), limit[k], 1U << (k - 1));
     limit6_ = limit[6];
 }
 

@@ -9,7 +9,7 @@ namespace orven::simple_sim {
 Network::Network(const RunSetup& setup, RunState& run) : run_(run) {
     for (int i = 1; i <= kSources; ++i) {
         assert(isValidPopulation(setup.N[i]) && setup.N[i] <= setup.Nmax);
-        rates_[i] = sim::SourceRates(setup.mu.row(i), static_cast<int>(setup.N[i]));
+        rates_[i] = sim::SourceRates(setup.mu.row(i), static_cast<int>(setup.N[i]), 1U << (i - 1));
     }
 }
 

@@ -5,6 +5,10 @@
 #include <compare>
 #include <cstdint>
 
+#if defined(__SSE2__) && defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
 class QLocale;
 
 namespace orven {
@@ -22,12 +26,12 @@ class Fixed4 {
     static Fixed4 fromDouble(double value) {
         // Within a signed 64-bit count with room to add; far beyond the longest accepted run.
         constexpr double limit = 9.0e18;
-        const double scaled = nearestWhole(value * 10000.0);
+        const double scaled = value * 10000.0;
         // A NaN fails both comparisons. No such value is ever meant to be counted: stop loudly
         // rather than record a number that no run produced.
         if (!(scaled > -limit && scaled < limit)) [[unlikely]]
             outOfRange();
-        return Fixed4(static_cast<std::int64_t>(scaled));
+        return Fixed4(nearestCount(scaled));
     }
     static constexpr Fixed4 fromCount(std::int64_t count) { return Fixed4(count); }
 
@@ -46,14 +50,18 @@ class Fixed4 {
     constexpr explicit Fixed4(std::int64_t count) : count_(count) {}
     [[noreturn]] static void outOfRange();
 
-    // std::nearbyint in the default rounding mode (to nearest, ties to even), without a call
-    // for magnitudes below 2^51: adding and taking away 1.5 * 2^52 leaves a sum whose last
-    // place is 1, so the addition itself rounds.
-    static double nearestWhole(double x) {
+    // std::llrint in the default rounding mode (to nearest, ties to even), without a call: the
+    // processor's own conversion where there is one; else, for magnitudes below 2^51, adding
+    // and taking away 1.5 * 2^52 leaves a sum whose last place is 1, so the addition rounds.
+    static std::int64_t nearestCount(double x) {
+#if defined(__SSE2__) && defined(__x86_64__)
+        return _mm_cvtsd_si64(_mm_set_sd(x));
+#else
         constexpr double shift = 0x1.8p52;
         if (std::fabs(x) < 0x1p51) [[likely]]
-            return (x + shift) - shift;
-        return std::nearbyint(x);
+            return static_cast<std::int64_t>((x + shift) - shift);
+        return static_cast<std::int64_t>(std::nearbyint(x));
+#endif
     }
     std::int64_t count_ = 0;
 };

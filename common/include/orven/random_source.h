@@ -38,7 +38,14 @@ class RandomSource {
     std::array<double, Sources> negativeLogsFor(unsigned senders) {
         static_assert(Sources > 0 && Sources <= kLead);
         if (put_ - take_ < kLead) [[likely]] {
-            for (int k = 0; k < Sources; ++k) putAhead();
+            if (index_ + Sources <= generated_) [[likely]] {
+                // The words are at hand in the current block: no check between them.
+                for (int k = 0; k < Sources; ++k)
+                    putAhead(temper(x_[static_cast<std::size_t>(index_ + k)]));
+                index_ += Sources;
+            } else {
+                for (int k = 0; k < Sources; ++k) putAhead(next());
+            }
         }
         std::array<double, Sources> x{};
         for (std::size_t k = 0; k < x.size(); ++k) {
@@ -61,8 +68,7 @@ class RandomSource {
             return aheadWords_[take_++ % kAhead];
         return next();
     }
-    void putAhead() {
-        const std::uint64_t word = next();
+    void putAhead(std::uint64_t word) {
         aheadWords_[put_ % kAhead] = word;
         aheadLogs_[put_ % kAhead] = sim::negativeLog(uniformOf(word));
         ++put_;

@@ -5,9 +5,7 @@
 #include <cstddef>
 #include <limits>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "orven/sim/source_rates.h"
 
 namespace orven::sim {
 
@@ -22,14 +20,13 @@ struct Winner {
 // even with an infinite time. Which source wins is a coin toss, so it is worked out without
 // branches: a wrong guess would cost more than the whole choice, and would also throw away
 // the draws worked out ahead of it.
-inline Winner firstSmallest(const std::array<float, 4>& times, unsigned senders) {
+inline Winner firstSmallest(Times times, unsigned senders) {
 #if defined(__SSE2__)
-    const __m128 t = _mm_setr_ps(times[0], times[1], times[2], times[3]);
     const __m128i bit = _mm_setr_epi32(1, 2, 4, 8);
     const __m128 sending = _mm_castsi128_ps(
         _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(static_cast<int>(senders)), bit), bit));
     const __m128 candidates =
-        _mm_or_ps(_mm_and_ps(sending, t),
+        _mm_or_ps(_mm_and_ps(sending, times),
                   _mm_andnot_ps(sending, _mm_set1_ps(std::numeric_limits<float>::infinity())));
     __m128 smallest =
         _mm_min_ps(candidates, _mm_shuffle_ps(candidates, candidates, _MM_SHUFFLE(2, 3, 0, 1)));
@@ -52,11 +49,11 @@ inline Winner firstSmallest(const std::array<float, 4>& times, unsigned senders)
 // What a run keeps of its last step after a run of steps: the times drawn, `notDrawn` for the
 // sources that drew nothing (entry 0 unused), and the winner with its time when a step was made.
 template <std::size_t Entries>
-void keepLastStep(const std::array<float, 4>& times, unsigned senders, float notDrawn,
-                  const Winner& lastWinner, unsigned made, std::array<float, Entries>& t, int& kmin,
-                  float& tmin) {
+void keepLastStep(Times times, unsigned senders, float notDrawn, const Winner& lastWinner,
+                  unsigned made, std::array<float, Entries>& t, int& kmin, float& tmin) {
+    const std::array<float, 4> drawn = asArray(times);
     for (std::size_t k = 1; k < Entries; ++k)
-        t[k] = ((senders >> (k - 1)) & 1U) != 0 ? times[k - 1] : notDrawn;
+        t[k] = ((senders >> (k - 1)) & 1U) != 0 ? drawn[k - 1] : notDrawn;
     if (made > 0) {
         kmin = lastWinner.source;
         tmin = lastWinner.time;

@@ -1,49 +1,30 @@
 #pragma once
 
-#include <bit>
-#include <cstdint>
+#include <array>
+#include <cstddef>
 #include <span>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orven::sim {
 
-// x / rate in single precision, as the division rounds it, from x * inverse (inverse = 1 / rate
-// correctly rounded, rate and inverse normal numbers, x > 0): a multiplication, where a
-// division would lengthen every simulation step by its latency.
-//
-// x * inverse lies within 2.5 units in the last place of x / rate, so both round to the same
-// single-precision value unless the product falls within that distance of a point halfway
-// between two floats, or outside the normal floats; there (about once in 2^25 draws) the
-// division decides.
-inline float quotientAsFloat(double x, double rate, double inverse) {
-    // Rounding to single precision drops the 29 low bits of the significand: a halfway point
-    // has them equal to 2^28.
-    constexpr std::uint64_t kDropped = (std::uint64_t{1} << 29) - 1;
-    constexpr std::uint64_t kHalfway = std::uint64_t{1} << 28;
-    constexpr std::uint64_t kSlack = 8;
-    const double product = x * inverse;
-    const std::uint64_t dropped = std::bit_cast<std::uint64_t>(product) & kDropped;
-    const bool nearHalfway = dropped - (kHalfway - kSlack) <= 2 * kSlack;
-    const bool normalFloat = product >= 0x1p-126 && product < 0x1p127;
-    if (nearHalfway || !normalFloat) [[unlikely]]
-        return static_cast<float>(x / rate);
-    return static_cast<float>(product);
-}
-
-// One source's rates as a simulation step reads them, by level 0..nmax: whether it sends at
-// that level, and its rate with the reciprocal that quotientAsFloat needs. Built once per run,
-// so that a step costs one load per source for all three.
+// One source's rates as a simulation step reads them, by level 0..nmax: its rate, and the
+// source's bit where it sends at that level (0 where it does not). Built once per run, so that
+// a step costs one load per source for both.
 class SourceRates {
   public:
     struct Level {
         double rate;
-        double inverse;
-        bool sends;
+        unsigned sends;
     };
 
     SourceRates() = default;
-    // Levels below `limit` with a rate above 0 send; the others never draw.
-    SourceRates(std::span<const double> rates, int limit);
+    // Levels below `limit` with a rate above 0 send; the others never draw. `bit` is the
+    // source's bit in a step's set of senders.
+    SourceRates(std::span<const double> rates, int limit, unsigned bit);
 
     const Level* levels() const { return levels_.data(); }
 
@@ -51,10 +32,65 @@ class SourceRates {
     std::vector<Level> levels_;
 };
 
-// The exponential time of a draw x = -ln(u) at `level`: x / rate in single precision. Only
-// meaningful where the level sends.
-inline float timeAt(const SourceRates::Level& level, double x) {
-    return quotientAsFloat(x, level.rate, level.inverse);
+// The exponential times of a step's sources, one lane each (lanes beyond the sources are 0).
+#if defined(__SSE2__)
+using Times = __m128;
+#else
+using Times = std::array<float, 4>;
+#endif
+
+namespace detail {
+#if defined(__SSE2__)
+// Lanes K and K + 1 of timesAt, in the low half.
+template <std::size_t K, std::size_t Sources>
+__m128 timesPair(const std::array<const SourceRates::Level*, Sources + 1>& rates,
+                 const std::array<int, Sources + 1>& level, const std::array<double, Sources>& x) {
+    const auto rate = [&](std::size_t k) { return rates[k + 1][level[k + 1]].rate; };
+    if constexpr (K + 1 < Sources)
+        return _mm_cvtpd_ps(
+            _mm_div_pd(_mm_set_pd(x[K + 1], x[K]), _mm_set_pd(rate(K + 1), rate(K))));
+    else if constexpr (K < Sources)
+        return _mm_cvtpd_ps(_mm_set_sd(x[K] / rate(K)));
+    else
+        return _mm_setzero_ps();
+}
+#endif
+}  // namespace detail
+
+// The times x[k - 1] / rate of sources k = 1 to at most 4, each at its level (entries 0 of
+// `rates` and `level` unused), in single precision and divided two at a time: the divisions
+// lie on the chain from one step to the next.
+template <std::size_t Sources>
+Times timesAt(const std::array<const SourceRates::Level*, Sources + 1>& rates,
+              const std::array<int, Sources + 1>& level, const std::array<double, Sources>& x) {
+    static_assert(Sources >= 1 && Sources <= 4);
+#if defined(__SSE2__)
+    return _mm_movelh_ps(detail::timesPair<0>(rates, level, x),
+                         detail::timesPair<2>(rates, level, x));
+#else
+    Times times{};
+    for (std::size_t k = 0; k < Sources; ++k)
+        times[k] = static_cast<float>(x[k] / rates[k + 1][level[k + 1]].rate);
+    return times;
+#endif
+}
+
+inline Times timesOf(const std::array<float, 4>& values) {
+#if defined(__SSE2__)
+    return _mm_loadu_ps(values.data());
+#else
+    return values;
+#endif
+}
+
+inline std::array<float, 4> asArray(Times times) {
+#if defined(__SSE2__)
+    std::array<float, 4> values{};
+    _mm_storeu_ps(values.data(), times);
+    return values;
+#else
+    return times;
+#endif
 }
 
 }  // namespace orven::sim

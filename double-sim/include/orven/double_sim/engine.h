@@ -86,7 +86,7 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     double clock = run_.clock;
     std::int64_t count1 = run_.count1;
     std::int64_t count2 = run_.count2;
-    std::array<float, 4> t{};
+    sim::Times times{};
     unsigned senders = 0;
     sim::Winner last;  // of the last step made
     sim::Steps steps;
@@ -95,12 +95,11 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
         // Source 3 is also blocked while queue 6 is at its limit.
         const unsigned blocked3 = static_cast<unsigned>(n[6] >= limit6_);
         senders = 0;
-        for (int k = 1; k <= kSources; ++k)
-            senders |= static_cast<unsigned>(rates[k][level[k]].sends) << (k - 1);
+        for (int k = 1; k <= kSources; ++k) senders |= rates[k][level[k]].sends;
         senders &= ~(blocked3 << 2);
         const std::array<double, kSources> x = draws.template negativeLogsFor<kSources>(senders);
-        for (int k = 1; k <= kSources; ++k) t[k - 1] = sim::timeAt(rates[k][level[k]], x[k - 1]);
-        const sim::Winner winner = sim::firstSmallest(t, senders);
+        times = sim::timesAt<kSources>(rates, level, x);
+        const sim::Winner winner = sim::firstSmallest(times, senders);
         if (winner.source == 0) [[unlikely]] {
             steps.last = sim::StepResult::NoSourceCanSend;
             break;
@@ -134,7 +133,7 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     run_.clock = clock;
     run_.count1 = count1;
     run_.count2 = count2;
-    sim::keepLastStep(t, senders, kIdleTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
+    sim::keepLastStep(times, senders, kIdleTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
     return steps;
 }
 

@@ -78,17 +78,16 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     std::array<int, kSources + 1> n = run_.n;
     double clock = run_.clock;
     std::int64_t count = run_.count;
-    std::array<float, 4> t{0.0f, 0.0f, 0.0f, std::numeric_limits<float>::infinity()};
+    sim::Times times{};
     unsigned senders = 0;
     sim::Winner last;  // of the last step made
     sim::Steps steps;
     do {
         senders = 0;
-        for (int i = 1; i <= kSources; ++i)
-            senders |= static_cast<unsigned>(rates[i][n[i]].sends) << (i - 1);
+        for (int i = 1; i <= kSources; ++i) senders |= rates[i][n[i]].sends;
         const std::array<double, kSources> x = draws.template negativeLogsFor<kSources>(senders);
-        for (int i = 1; i <= kSources; ++i) t[i - 1] = sim::timeAt(rates[i][n[i]], x[i - 1]);
-        const sim::Winner winner = sim::firstSmallest(t, senders);
+        times = sim::timesAt<kSources>(rates, n, x);
+        const sim::Winner winner = sim::firstSmallest(times, senders);
         if (winner.source == 0) [[unlikely]] {
             steps.last = sim::StepResult::NoSourceCanSend;
             break;
@@ -111,7 +110,8 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     run_.n = n;
     run_.clock = clock;
     run_.count = count;
-    sim::keepLastStep(t, senders, kFullQueueTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
+    sim::keepLastStep(times, senders, kFullQueueTime, last, steps.made, run_.t, run_.kmin,
+                      run_.tmin);
     return steps;
 }
 
