@@ -27,9 +27,9 @@ class Fixed4 {
         // Within a signed 64-bit count with room to add; far beyond the longest accepted run.
         constexpr double limit = 9.0e18;
         const double scaled = value * 10000.0;
-        // A NaN fails both comparisons. No such value is ever meant to be counted: stop loudly
+        // A NaN fails the comparison. No such value is ever meant to be counted: stop loudly
         // rather than record a number that no run produced.
-        if (!(scaled > -limit && scaled < limit)) [[unlikely]]
+        if (!(std::fabs(scaled) < limit)) [[unlikely]]
             outOfRange();
         return Fixed4(nearestCount(scaled));
     }
