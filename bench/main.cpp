@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "orven/vector_state.h"
 #include "ratio_report.h"
 
 namespace {
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietOffscreenWarnings);
     QApplication application(argc, argv);
+    // Every benchmark starts as a computation started from a window does (see vector_state.h).
+    orven::clearUpperVectorState();
 
     orven::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

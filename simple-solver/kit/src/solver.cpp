@@ -3,6 +3,7 @@
 #include "orven/input_rules.h"
 #include "orven/platform.h"
 #include "orven/results_file.h"
+#include "orven/vector_state.h"
 
 namespace orven::solver_kit {
 
@@ -35,6 +36,8 @@ void Solver::setUp(SolverNetwork& network) {
 }
 
 StartResult Solver::start(SolverNetwork& network, Platform& platform, SolverView& view) {
+    // A run starts from a click in the window.
+    clearUpperVectorState();
     StartResult result;
     if (const auto problem = network.inputProblem()) {
         platform.showMessage(problem->message, MessageIcon::Warning, errorTitle());

@@ -176,7 +176,20 @@ int ListRow::rowCount() const {
     return rows;
 }
 
+ListRow::DeferredFit::DeferredFit(ListRow& row) : row_(row) {
+    ++row_.deferred_;
+}
+
+ListRow::DeferredFit::~DeferredFit() {
+    if (--row_.deferred_ == 0 && row_.fitWanted_) row_.fitColumns();
+}
+
 void ListRow::fitColumns() {
+    if (deferred_ > 0) {
+        fitWanted_ = true;
+        return;
+    }
+    fitWanted_ = false;
     const QFontMetrics headingMetrics(headingLine_ != nullptr ? headingLine_->font() : font());
     for (std::size_t k = 0; k < columns_.size(); ++k) {
         Column& c = columns_[k];

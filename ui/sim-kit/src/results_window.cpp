@@ -107,6 +107,7 @@ SimResultsWindow::SimResultsWindow(const ResultsLayout& layout, QWidget* parent)
 }
 
 void SimResultsWindow::showContent(const sim::ResultsContent& content) {
+    const ListRow::DeferredFit fitOnce(*lists_);
     List2_->clear();
     for (QListWidget* list : List1_)
         if (list != nullptr) list->clear();

@@ -7,8 +7,8 @@
 
 namespace orven::sim {
 
-// A draw of exactly 0 would give an infinite time; it counts as a draw of 0.01 instead, whose
-// -ln(0.01) this is, as std::log gives it.
+// A draw of exactly 0 would give an infinite time; it counts as a draw of 0.01 instead: this is
+// -ln(0.01) as std::log gives it.
 inline constexpr double kZeroDrawLog = 0x1.26bb1bbb55515p+2;
 
 // -ln(u) of a uniform draw `u` in [0, 1), in double precision: the exponential time of rate 1.

@@ -15,7 +15,7 @@ namespace orven::sim {
 //
 // u = z * 2^k with z in [0.7, 1.4); a table of 128 intervals of z gives c near z with 1/c short
 // enough that r = z / c - 1 is exact, and ln(u) = k ln 2 + ln c + ln(1 + r) with |r| < 2^-8,
-// where seven terms of the series for ln(1 + r) are exact to the last place.
+// where eight terms of the series for ln(1 + r) are exact to the last place.
 struct LogInterval {
     double inverse;  // 1/c, 29 significant bits
     double logC;     // ln c

@@ -13,6 +13,7 @@
 #include "orven/sim/exponential.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
+#include "orven/vector_state.h"
 
 namespace orven::sim {
 
@@ -105,6 +106,8 @@ RunEnd runSteps(Network& network, Draws& draws, RunPacer& pacer) {
         double until = pacer.clockWhenDue();
         if constexpr (KeepsBatches<Network>)
             until = std::min(until, network.batches().nextBoundary());
+        // The window may have had control since the last steps.
+        clearUpperVectorState();
         const Steps steps = network.stepsUntil(draws, until, pacer.stepsUntilDue());
         if (steps.last == StepResult::NoSourceCanSend) return RunEnd::NoSourceCanSend;
         const double clock = network.clock();

@@ -46,6 +46,19 @@ class ListRow final : public QWidget {
     // list's items change; call it after changing a list's font or the heading texts.
     void fitColumns();
 
+    // While one lives, the row fits its columns once, when the last ends, however many times
+    // its lists change: filling several lists fits them once instead of after each.
+    class DeferredFit {
+      public:
+        explicit DeferredFit(ListRow& row);
+        ~DeferredFit();
+        DeferredFit(const DeferredFit&) = delete;
+        DeferredFit& operator=(const DeferredFit&) = delete;
+
+      private:
+        ListRow& row_;
+    };
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,6 +87,8 @@ class ListRow final : public QWidget {
     int minimumColumnWidth_ = 0;
     int contentWidth_ = 0;
     int contentHeight_ = 0;
+    int deferred_ = 0;        // DeferredFit objects alive
+    bool fitWanted_ = false;  // a fit was asked for while deferred
 };
 
 }  // namespace orven::ui
