@@ -24,6 +24,10 @@ class CountingDraws {
         count_ += std::popcount(senders);
         return source_.negativeLogsFor<Sources>(senders);
     }
+    template <int Sources>
+    void workAhead() {
+        source_.workAhead<Sources>();
+    }
     std::int64_t count() const { return count_; }
 
   private:

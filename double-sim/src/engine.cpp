@@ -5,7 +5,7 @@
 
 namespace orven::double_sim {
 
-Network::Network(const RunSetup& setup, RunState& run) : run_(run) {
+Network::Network(const RunSetup& setup, RunState& run) : run_(run), rates_(kSumRow, setup.Nmax) {
     assert(setup.mu.rows() == kSources && run.T.nmax() == setup.Nmax);
     std::array<int, kQueues + 1> limit{};
     for (int k = 1; k <= kQueues; ++k) {
@@ -16,7 +16,8 @@ Network::Network(const RunSetup& setup, RunState& run) : run_(run) {
         limit[k] = static_cast<int>(std::lround(setup.N[k]));
     }
     for (int k = 1; k <= kSources; ++k)
-        rates_[k] = sim::SourceRates(setup.mu.row(k), limit[k], 1U << (k - 1));
+        sim::setSendingRates(rates_, k == 2 ? kSumRow : k, setup.mu.row(k), limit[k]);
+    rates_(0, 0) = sim::kNoSend;  // read for source 3 while it is blocked
     limit6_ = limit[6];
 }
 

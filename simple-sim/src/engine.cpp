@@ -6,10 +6,11 @@
 
 namespace orven::simple_sim {
 
-Network::Network(const RunSetup& setup, RunState& run) : run_(run) {
+Network::Network(const RunSetup& setup, RunState& run) : run_(run), rates_(kSources, setup.Nmax) {
+    assert(run.T.nmax() == setup.Nmax);
     for (int i = 1; i <= kSources; ++i) {
         assert(isValidPopulation(setup.N[i]) && setup.N[i] <= setup.Nmax);
-        rates_[i] = sim::SourceRates(setup.mu.row(i), static_cast<int>(setup.N[i]), 1U << (i - 1));
+        sim::setSendingRates(rates_, i, setup.mu.row(i), static_cast<int>(setup.N[i]));
     }
 }
 

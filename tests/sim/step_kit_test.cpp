@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -10,6 +11,7 @@
 #include "orven/sim/exponential.h"
 #include "orven/sim/first_smallest.h"
 #include "orven/sim/source_rates.h"
+#include "orven/sim/state_table.h"
 
 namespace orven::sim {
 namespace {
@@ -31,32 +33,39 @@ TEST(NegativeLog, WithinOneUnitInTheLastPlaceOfTheLibrarysOnEveryDraw) {
     EXPECT_EQ(negativeLog(0.0f), -std::log(0.01));
 }
 
-// Each source's lane holds its own draw over its own rate at its own level, for one to four
-// sources.
+// Each source's lane holds its own draw over its own rate at its own place in the table, and
+// a source that does not send (at its limit, or with a rate of 0) an infinite time, for one
+// to four sources.
 template <std::size_t Sources>
 void expectTimesOfEachSource(std::mt19937_64& random) {
+    constexpr int kNmax = 3;
     std::uniform_real_distribution<double> logRate(-5.0, 5.0);
     std::uniform_real_distribution<double> draw(1e-7, 17.0);
-    std::array<SourceRates, Sources + 1> byLevel;
-    std::array<const SourceRates::Level*, Sources + 1> rates{};
-    for (std::size_t k = 1; k <= Sources; ++k) {
-        const std::array<double, 3> rate{std::exp(logRate(random)), std::exp(logRate(random)),
-                                         std::exp(logRate(random))};
-        byLevel[k] = SourceRates(rate, 2, 1U << (k - 1));
-        rates[k] = byLevel[k].levels();
+    RateTable rates(static_cast<int>(Sources), kNmax);
+    for (int k = 1; k <= static_cast<int>(Sources); ++k) {
+        const std::array<double, kNmax + 1> rate{std::exp(logRate(random)), 0.0,
+                                                 std::exp(logRate(random)), 1.0};
+        setSendingRates(rates, k, rate, kNmax);
     }
     for (int round = 0; round < 100; ++round) {
-        std::array<int, Sources + 1> level{};
+        std::array<std::ptrdiff_t, Sources> at{};
         std::array<double, Sources> x{};
-        for (std::size_t k = 1; k <= Sources; ++k) {
-            level[k] = static_cast<int>(random() % 3);
-            x[k - 1] = draw(random);
+        for (std::size_t k = 0; k < Sources; ++k) {
+            at[k] = static_cast<std::ptrdiff_t>(k + 1) * (kNmax + 1) +
+                    static_cast<std::ptrdiff_t>(random() % (kNmax + 1));
+            x[k] = draw(random);
         }
-        const std::array<float, 4> times = asArray(timesAt<Sources>(rates, level, x));
-        for (std::size_t k = 1; k <= Sources; ++k) {
-            const SourceRates::Level& at = rates[k][level[k]];
-            EXPECT_EQ(times[k - 1], static_cast<float>(x[k - 1] / at.rate)) << Sources << " " << k;
-            EXPECT_EQ(at.sends, level[k] == 2 ? 0U : 1U << (k - 1));
+        const StepRates step = stepRates<Sources>(rates.data(), at);
+        const std::array<float, 4> times = asArray(timesAt<Sources>(step, x));
+        const unsigned senders = sendersOf(step);
+        for (std::size_t k = 0; k < 4; ++k) {
+            const double rate = k < Sources ? rates.data()[at[k]] : 0.0;
+            const bool sends =
+                k < Sources && at[k] % (kNmax + 1) != 1 && at[k] % (kNmax + 1) != kNmax;
+            EXPECT_EQ(((senders >> k) & 1U) != 0, sends) << Sources << " " << k;
+            EXPECT_EQ(times[k], sends ? static_cast<float>(x[k] / rate)
+                                      : std::numeric_limits<float>::infinity())
+                << Sources << " " << k;
         }
     }
 }
@@ -78,12 +87,12 @@ TEST(FirstSmallest, TakesTheLowerNumberedOnATieAndOnlySourcesThatSend) {
     const Case cases[] = {
         {{0.3f, 0.1f, 0.2f, 0.4f}, 0b1111, 2},
         {{0.3f, 0.1f, 0.1f, 0.1f}, 0b1111, 2},  // a tie goes to the lower-numbered
-        {{0.3f, 0.1f, 0.2f, 0.0f}, 0b0111, 2},  // source 4 draws nothing
-        {{0.3f, 0.1f, 0.2f, 0.0f}, 0b0101, 3},  // nor does source 2
-        {{0.5f, 0.5f, 0.5f, 0.5f}, 0b1100, 3},
+        {{0.3f, 0.1f, 0.2f, inf}, 0b0111, 2},   // source 4 draws nothing
+        {{0.3f, inf, 0.2f, inf}, 0b0101, 3},    // nor does source 2
+        {{inf, inf, 0.5f, 0.5f}, 0b1100, 3},
         {{inf, inf, inf, inf}, 0b0100, 3},  // sends, however long its time
-        {{inf, 2.0f, inf, inf}, 0b1001, 1},
-        {{0.1f, 0.1f, 0.1f, 0.1f}, 0b0000, 0},
+        {{inf, inf, inf, inf}, 0b1001, 1},
+        {{inf, inf, inf, inf}, 0b0000, 0},
     };
     for (const Case& c : cases) {
         const Winner winner = firstSmallest(timesOf(c.times), c.senders);

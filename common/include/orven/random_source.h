@@ -17,8 +17,8 @@ namespace orven {
 // out only the words that the draws after it need, one draw at a time, until a block of 312 is
 // used up; from then on it regenerates whole blocks as the standard engine does.
 //
-// A simulation takes its draws as -ln(u) through negativeLogsFor, which works them out a few
-// steps ahead of their use: the logarithms then have nothing to wait for, and the processor
+// A simulation takes its draws as -ln(u) through negativeLogsFor, worked out a few steps ahead
+// of their use by workAhead: the logarithms then have nothing to wait for, and the processor
 // overlaps them with the steps that use earlier ones. Draws worked out ahead are the next ones
 // of the same sequence, handed out first by every kind of draw, so nothing changes but speed.
 class RandomSource {
@@ -32,27 +32,37 @@ class RandomSource {
 
     // One draw for each of the first `Sources` sources whose bit is set in `senders` (bit k for
     // source k + 1), taken in order, as -ln(u) (sim::negativeLog): the entries of the other
-    // sources are meaningless. Inline and without a branch on `senders`, which a simulation
-    // step could not predict: a simulation run draws millions of these.
+    // sources are meaningless, though above 0 as every draw is. Inline and without a branch on
+    // `senders`, which a simulation step could not predict: a simulation run draws millions of
+    // these.
     template <int Sources>
     std::array<double, Sources> negativeLogsFor(unsigned senders) {
         static_assert(Sources > 0 && Sources <= kLead);
-        if (put_ - take_ < kLead) [[likely]] {
-            if (index_ + Sources <= generated_) [[likely]] {
-                // The words are at hand in the current block: no check between them.
-                for (int k = 0; k < Sources; ++k)
-                    putAhead(temper(x_[static_cast<std::size_t>(index_ + k)]));
-                index_ += Sources;
-            } else {
-                for (int k = 0; k < Sources; ++k) putAhead(next());
-            }
-        }
+        if (put_ - take_ < static_cast<unsigned>(Sources)) [[unlikely]]
+            workAhead<Sources>();
         std::array<double, Sources> x{};
         for (std::size_t k = 0; k < x.size(); ++k) {
             x[k] = aheadLogs_[take_ % kAhead];
             take_ += (senders >> k) & 1U;
         }
         return x;
+    }
+
+    // Works out the draws of `Sources` more sources ahead while fewer than a few steps' worth
+    // are at hand. A simulation calls it after each step, where the work has nothing to wait
+    // for and overlaps with the step that follows; negativeLogsFor then finds its draws ready.
+    template <int Sources>
+    void workAhead() {
+        static_assert(Sources > 0 && Sources <= kLead);
+        if (put_ - take_ >= kLead) return;
+        if (index_ + Sources <= generated_) [[likely]] {
+            // The words are at hand in the current block: no check between them.
+            for (int k = 0; k < Sources; ++k)
+                putAhead(temper(x_[static_cast<std::size_t>(index_ + k)]));
+            index_ += Sources;
+        } else {
+            for (int k = 0; k < Sources; ++k) putAhead(next());
+        }
     }
 
   private:

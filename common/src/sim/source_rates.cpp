@@ -1,14 +1,14 @@
 #include "orven/sim/source_rates.h"
 
+#include <cassert>
+
 namespace orven::sim {
 
-SourceRates::SourceRates(std::span<const double> rates, int limit, unsigned bit) {
-    levels_.reserve(rates.size());
-    for (std::size_t j = 0; j < rates.size(); ++j) {
-        const double rate = rates[j];
-        const bool sends = static_cast<int>(j) < limit && rate > 0.0;
-        // A level that never sends is never read for a time; 1 keeps its unused quotient harmless.
-        levels_.push_back({sends ? rate : 1.0, sends ? bit : 0U});
+void setSendingRates(RateTable& table, int row, std::span<const double> rates, int limit) {
+    assert(rates.size() == static_cast<std::size_t>(table.nmax() + 1));
+    for (int j = 0; j <= table.nmax(); ++j) {
+        const double rate = rates[static_cast<std::size_t>(j)];
+        table(row, j) = j < limit && rate > 0.0 ? rate : kNoSend;
     }
 }
 

@@ -35,9 +35,11 @@ class PlatformDraws {
     std::array<double, Sources> negativeLogsFor(unsigned senders) {
         std::array<double, Sources> x{};
         for (std::size_t k = 0; k < x.size(); ++k)
-            if (((senders >> k) & 1U) != 0) x[k] = negativeLog(platform_.uniformRandom());
+            x[k] = ((senders >> k) & 1U) != 0 ? negativeLog(platform_.uniformRandom()) : 1.0;
         return x;
     }
+    template <int Sources>
+    void workAhead() {}
 
   private:
     Platform& platform_;
@@ -97,9 +99,10 @@ concept KeepsBatches = requires(Network& network) {
 
 // The steps of one run until the clock passes the run length, no source can send, or a stop is
 // requested. `network` provides `double clock() const` and `Steps stepsUntil(Draws&, double
-// until, unsigned most)`, which steps, drawing with negativeLogsFor, until a step brings the
-// clock to `until` or beyond, `most` steps are made or no source can send. Between the checks
-// below a network steps on its own, keeping its state where the processor holds it.
+// until, unsigned most)`, which steps, drawing with negativeLogsFor and calling workAhead
+// after each step, until a step brings the clock to `until` or beyond, `most` steps are made
+// or no source can send. Between the checks below a network steps on its own, keeping its
+// state where the processor holds it.
 template <typename Network, typename Draws>
 RunEnd runSteps(Network& network, Draws& draws, RunPacer& pacer) {
     for (;;) {

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <span>
-#include <vector>
+
+#include "orven/sim/state_table.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -11,66 +13,97 @@
 
 namespace orven::sim {
 
-// One source's rates as a simulation step reads them, by level 0..nmax: its rate, and the
-// source's bit where it sends at that level (0 where it does not). Built once per run, so that
-// a step costs one load per source for both.
-class SourceRates {
-  public:
-    struct Level {
-        double rate;
-        unsigned sends;
-    };
+// The rates of a network's sources as its steps read them: a table laid out as the run's time
+// table (one row per queue, one column per length 0..nmax), in which the row of the queue whose
+// length sets a source's level holds the source's rate at each level where it sends and
+// kNoSend where it does not. A step then finds, from each queue's place in the time table,
+// both the queue's time entry and the rate of the source whose level it is; a source that
+// does not send gets an infinite time from its rate, and so never wins.
+inline constexpr double kNoSend = 0.0;
 
-    SourceRates() = default;
-    // Levels below `limit` with a rate above 0 send; the others never draw. `bit` is the
-    // source's bit in a step's set of senders.
-    SourceRates(std::span<const double> rates, int limit, unsigned bit);
+// Fills `row` of `table` from a source's rates by level 0..nmax: the levels below `limit` with
+// a rate above 0 send (a rate that is not a number does not).
+void setSendingRates(RateTable& table, int row, std::span<const double> rates, int limit);
 
-    const Level* levels() const { return levels_.data(); }
-
-  private:
-    std::vector<Level> levels_;
+// The rates of a step's sources 1 to at most 4, two to a register where there are such.
+struct StepRates {
+#if defined(__SSE2__)
+    __m128d low;   // sources 1 and 2
+    __m128d high;  // sources 3 and 4
+#else
+    std::array<double, 4> rate;
+#endif
 };
 
-// The exponential times of a step's sources, one lane each (lanes beyond the sources are 0).
+// The exponential times of a step's sources, one lane each.
 #if defined(__SSE2__)
 using Times = __m128;
 #else
 using Times = std::array<float, 4>;
 #endif
 
-namespace detail {
 #if defined(__SSE2__)
-// Lanes K and K + 1 of timesAt, in the low half.
+namespace detail {
+// The rates of sources K + 1 and K + 2, kNoSend beyond the sources.
 template <std::size_t K, std::size_t Sources>
-__m128 timesPair(const std::array<const SourceRates::Level*, Sources + 1>& rates,
-                 const std::array<int, Sources + 1>& level, const std::array<double, Sources>& x) {
-    const auto rate = [&](std::size_t k) { return rates[k + 1][level[k + 1]].rate; };
+__m128d ratePair(const double* rates, const std::array<std::ptrdiff_t, Sources>& at) {
     if constexpr (K + 1 < Sources)
-        return _mm_cvtpd_ps(
-            _mm_div_pd(_mm_set_pd(x[K + 1], x[K]), _mm_set_pd(rate(K + 1), rate(K))));
+        return _mm_set_pd(rates[at[K + 1]], rates[at[K]]);
     else if constexpr (K < Sources)
-        return _mm_cvtpd_ps(_mm_set_sd(x[K] / rate(K)));
+        return _mm_set_pd(kNoSend, rates[at[K]]);
     else
-        return _mm_setzero_ps();
+        return _mm_set1_pd(kNoSend);
 }
-#endif
 }  // namespace detail
+#endif
 
-// The times x[k - 1] / rate of sources k = 1 to at most 4, each at its level (entries 0 of
-// `rates` and `level` unused), in single precision and divided two at a time: the divisions
-// lie on the chain from one step to the next.
+// The rates of sources k = 1 to Sources at places at[k - 1] of a table filled by
+// setSendingRates; lanes beyond the sources read as not sending.
 template <std::size_t Sources>
-Times timesAt(const std::array<const SourceRates::Level*, Sources + 1>& rates,
-              const std::array<int, Sources + 1>& level, const std::array<double, Sources>& x) {
+StepRates stepRates(const double* rates, const std::array<std::ptrdiff_t, Sources>& at) {
     static_assert(Sources >= 1 && Sources <= 4);
 #if defined(__SSE2__)
-    return _mm_movelh_ps(detail::timesPair<0>(rates, level, x),
-                         detail::timesPair<2>(rates, level, x));
+    return {detail::ratePair<0>(rates, at), detail::ratePair<2>(rates, at)};
+#else
+    std::array<double, 4> rate{kNoSend, kNoSend, kNoSend, kNoSend};
+    for (std::size_t k = 0; k < Sources; ++k) rate[k] = rates[at[k]];
+    return {rate};
+#endif
+}
+
+// The sources that send: bit k - 1 for source k.
+inline unsigned sendersOf(const StepRates& rates) {
+#if defined(__SSE2__)
+    const __m128d none = _mm_set1_pd(kNoSend);
+    return static_cast<unsigned>(_mm_movemask_pd(_mm_cmpgt_pd(rates.low, none))) |
+           (static_cast<unsigned>(_mm_movemask_pd(_mm_cmpgt_pd(rates.high, none))) << 2);
+#else
+    unsigned senders = 0;
+    for (std::size_t k = 0; k < 4; ++k)
+        senders |= static_cast<unsigned>(rates.rate[k] > kNoSend) << k;
+    return senders;
+#endif
+}
+
+// The times x[k - 1] / rate of sources k = 1 to Sources in single precision, divided two at a
+// time: the divisions lie on the chain from one step to the next. Given draws above 0, as
+// every draw is, a source that does not send, and every lane beyond the sources, gets an
+// infinite time.
+template <std::size_t Sources>
+Times timesAt(const StepRates& rates, const std::array<double, Sources>& x) {
+    static_assert(Sources >= 1 && Sources <= 4);
+    std::array<double, 4> draw{1.0, 1.0, 1.0, 1.0};
+    for (std::size_t k = 0; k < Sources; ++k) draw[k] = x[k];
+#if defined(__SSE2__)
+    const __m128 low = _mm_cvtpd_ps(_mm_div_pd(_mm_set_pd(draw[1], draw[0]), rates.low));
+    if constexpr (Sources <= 2)
+        return _mm_movelh_ps(low, _mm_set1_ps(std::numeric_limits<float>::infinity()));
+    else
+        return _mm_movelh_ps(low,
+                             _mm_cvtpd_ps(_mm_div_pd(_mm_set_pd(draw[3], draw[2]), rates.high)));
 #else
     Times times{};
-    for (std::size_t k = 0; k < Sources; ++k)
-        times[k] = static_cast<float>(x[k] / rates[k + 1][level[k + 1]].rate);
+    for (std::size_t k = 0; k < 4; ++k) times[k] = static_cast<float>(draw[k] / rates.rate[k]);
     return times;
 #endif
 }

@@ -28,6 +28,10 @@ class StateTable {
     Value& operator()(int row, int length) { return values_[index(row, length)]; }
     const Value& operator()(int row, int length) const { return values_[index(row, length)]; }
 
+    // Every entry, row after row: entry (row, length) lies at row * (nmax + 1) + length.
+    Value* data() { return values_.data(); }
+    const Value* data() const { return values_.data(); }
+
     // The entries of one row for the queue lengths 0..nmax.
     std::span<const Value> row(int row) const {
         return std::span<const Value>(values_).subspan(index(row, 0),

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -70,35 +72,46 @@ class Network {
 
   private:
     RunState& run_;
-    std::array<sim::SourceRates, kSources + 1> rates_;  // by level
+    // The sources' rates laid out as the time table: source 2's in the sum row, since its
+    // level is n(2) + n(5), and each other source's in the row of its own queue.
+    RateTable rates_;
     int limit6_ = 0;  // queue 6's limit, at which source 3 is blocked
 };
 
 template <typename Draws>
 sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     // The state lives in locals until the steps are made: the processor then holds it, and a
-    // step waits on nothing but its own draws, rates and comparisons.
-    std::array<const sim::SourceRates::Level*, kSources + 1> rates{};
-    for (int k = 1; k <= kSources; ++k) rates[k] = rates_[k].levels();
-    std::array<Fixed4*, kSumRow + 1> T{};
-    for (int row = 1; row <= kSumRow; ++row) T[row] = &run_.T(row, 0);
-    std::array<int, kQueues + 1> n = run_.n;
+    // step waits on nothing but its own draws, rates and comparisons. Each queue is held as
+    // its place in the time table, row k and column n(k): one index then finds both its time
+    // entry and the rate its length sets, and the sum row's place is q2 + q5.
+    static_assert(kSumRow == 2 + 5);
+    const std::ptrdiff_t c = run_.T.nmax() + 1;  // entries in a row
+    const std::array<int, kQueues + 1>& n = run_.n;
+    std::ptrdiff_t q1 = 1 * c + n[1], q2 = 2 * c + n[2], q3 = 3 * c + n[3];
+    std::ptrdiff_t q4 = 4 * c + n[4], q5 = 5 * c + n[5], q6 = 6 * c + n[6];
+    const std::ptrdiff_t full6 = 6 * c + limit6_;
+    const double* rates = rates_.data();
+    Fixed4* T = run_.T.data();
     double clock = run_.clock;
-    std::int64_t count1 = run_.count1;
-    std::int64_t count2 = run_.count2;
+    // Firings of station 1 in the low half, station 2 in the high half: a run of steps makes
+    // fewer than 2^32 of them.
+    std::uint64_t fired = 0;
     sim::Times times{};
     unsigned senders = 0;
     sim::Winner last;  // of the last step made
     sim::Steps steps;
+    const unsigned budget = std::max(most, 1U);  // a call makes at least one step
+    unsigned left = budget;
+    draws.template workAhead<kSources>();
     do {
-        const std::array<int, kSources + 1> level{0, n[1], n[2] + n[5], n[3], n[4]};
-        // Source 3 is also blocked while queue 6 is at its limit.
-        const unsigned blocked3 = static_cast<unsigned>(n[6] >= limit6_);
-        senders = 0;
-        for (int k = 1; k <= kSources; ++k) senders |= rates[k][level[k]].sends;
-        senders &= ~(blocked3 << 2);
+        const std::ptrdiff_t q24 = q2 + q5;
+        // Source 3 is also blocked while queue 6 is at its limit: it then reads entry 0, which
+        // no source uses and which holds sim::kNoSend.
+        const std::ptrdiff_t at3 = q6 >= full6 ? 0 : q3;
+        const sim::StepRates rate = sim::stepRates<kSources>(rates, {q1, q24, at3, q4});
+        senders = sim::sendersOf(rate);
         const std::array<double, kSources> x = draws.template negativeLogsFor<kSources>(senders);
-        times = sim::timesAt<kSources>(rates, level, x);
+        times = sim::timesAt<kSources>(rate, x);
         const sim::Winner winner = sim::firstSmallest(times, senders);
         if (winner.source == 0) [[unlikely]] {
             steps.last = sim::StepResult::NoSourceCanSend;
@@ -106,33 +119,42 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
         }
         // The whole step counts for the lengths as they were before the arrival.
         const Fixed4 time = Fixed4::fromDouble(static_cast<double>(winner.time));
-        for (int k = 1; k <= kQueues; ++k) T[k][n[k]] += time;
-        T[kSumRow][level[2]] += time;
+        for (const std::ptrdiff_t q : {q1, q2, q3, q4, q5, q6, q24}) T[q] += time;
 
         // Which queues the winner feeds (source 3's job goes into queues 3 and 6), then
         // station 1 and station 2, each when none of its queues is empty.
-        for (int k = 1; k <= kSources; ++k) n[k] += static_cast<int>(winner.source == k);
-        n[6] += static_cast<int>(winner.source == 3);
-        const int fires1 = static_cast<int>((n[1] > 0) & (n[2] > 0) & (n[3] > 0));
-        n[1] -= fires1;
-        n[2] -= fires1;
-        n[3] -= fires1;
-        n[5] += fires1;
-        const int fires2 = static_cast<int>((n[4] > 0) & (n[5] > 0) & (n[6] > 0));
-        n[4] -= fires2;
-        n[5] -= fires2;
-        n[6] -= fires2;
-        count1 += fires1;
-        count2 += fires2;
+        q1 += winner.source == 1;
+        q2 += winner.source == 2;
+        q3 += winner.source == 3;
+        q4 += winner.source == 4;
+        q6 += winner.source == 3;
+        const std::ptrdiff_t fires1 = (q1 > 1 * c) & (q2 > 2 * c) & (q3 > 3 * c);
+        q1 -= fires1;
+        q2 -= fires1;
+        q3 -= fires1;
+        q5 += fires1;
+        const std::ptrdiff_t fires2 = (q4 > 4 * c) & (q5 > 5 * c) & (q6 > 6 * c);
+        q4 -= fires2;
+        q5 -= fires2;
+        q6 -= fires2;
+        fired += static_cast<std::uint64_t>(fires1) | (static_cast<std::uint64_t>(fires2) << 32);
         clock += static_cast<double>(winner.time);
         last = winner;
-        ++steps.made;
-    } while (clock < until && steps.made < most);
+        --left;
+        draws.template workAhead<kSources>();
+    } while (clock < until && left != 0);
 
-    run_.n = n;
+    steps.made = budget - left;
+    run_.n = {0,
+              static_cast<int>(q1 - 1 * c),
+              static_cast<int>(q2 - 2 * c),
+              static_cast<int>(q3 - 3 * c),
+              static_cast<int>(q4 - 4 * c),
+              static_cast<int>(q5 - 5 * c),
+              static_cast<int>(q6 - 6 * c)};
     run_.clock = clock;
-    run_.count1 = count1;
-    run_.count2 = count2;
+    run_.count1 += static_cast<std::int64_t>(fired & 0xffffffffU);
+    run_.count2 += static_cast<std::int64_t>(fired >> 32);
     sim::keepLastStep(times, senders, kIdleTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
     return steps;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -62,31 +63,35 @@ class Network {
 
   private:
     RunState& run_;
-    std::array<sim::SourceRates, kSources + 1> rates_;
+    RateTable rates_;  // laid out as the time table: source i's in row i
 };
 
 template <typename Draws>
 sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     // The state lives in locals until the steps are made: the processor then holds it, and a
-    // step waits on nothing but its own draws, rates and comparisons.
-    std::array<const sim::SourceRates::Level*, kSources + 1> rates{};
-    std::array<Fixed4*, kSources + 1> T{};
-    for (int i = 1; i <= kSources; ++i) {
-        rates[i] = rates_[i].levels();
-        T[i] = &run_.T(i, 0);
-    }
-    std::array<int, kSources + 1> n = run_.n;
+    // step waits on nothing but its own draws, rates and comparisons. Each queue is held as
+    // its place in the time table, row i and column n(i): one index then finds both its time
+    // entry and its source's rate.
+    const std::ptrdiff_t c = run_.T.nmax() + 1;  // entries in a row
+    std::array<std::ptrdiff_t, kSources> q{};
+    for (std::size_t i = 0; i < q.size(); ++i)
+        q[i] = static_cast<std::ptrdiff_t>(i + 1) * c + run_.n[i + 1];
+    const double* rates = rates_.data();
+    Fixed4* T = run_.T.data();
     double clock = run_.clock;
     std::int64_t count = run_.count;
     sim::Times times{};
     unsigned senders = 0;
     sim::Winner last;  // of the last step made
     sim::Steps steps;
+    const unsigned budget = std::max(most, 1U);  // a call makes at least one step
+    unsigned left = budget;
+    draws.template workAhead<kSources>();
     do {
-        senders = 0;
-        for (int i = 1; i <= kSources; ++i) senders |= rates[i][n[i]].sends;
+        const sim::StepRates rate = sim::stepRates<kSources>(rates, q);
+        senders = sim::sendersOf(rate);
         const std::array<double, kSources> x = draws.template negativeLogsFor<kSources>(senders);
-        times = sim::timesAt<kSources>(rates, n, x);
+        times = sim::timesAt<kSources>(rate, x);
         const sim::Winner winner = sim::firstSmallest(times, senders);
         if (winner.source == 0) [[unlikely]] {
             steps.last = sim::StepResult::NoSourceCanSend;
@@ -94,20 +99,23 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
         }
         // The whole step counts for the queue lengths as they were before the arrival.
         const Fixed4 time = Fixed4::fromDouble(static_cast<double>(winner.time));
-        for (int i = 1; i <= kSources; ++i) T[i][n[i]] += time;
-        int fires = 1;
-        for (int i = 1; i <= kSources; ++i) {
-            n[i] += static_cast<int>(winner.source == i);
-            fires &= static_cast<int>(n[i] > 0);
+        for (const std::ptrdiff_t at : q) T[at] += time;
+        std::ptrdiff_t fires = 1;
+        for (std::size_t i = 0; i < q.size(); ++i) {
+            q[i] += winner.source == static_cast<int>(i + 1);
+            fires &= q[i] > static_cast<std::ptrdiff_t>(i + 1) * c;
         }
-        for (int i = 1; i <= kSources; ++i) n[i] -= fires;
+        for (std::ptrdiff_t& at : q) at -= fires;
         count += fires;
         clock += static_cast<double>(winner.time);
         last = winner;
-        ++steps.made;
-    } while (clock < until && steps.made < most);
+        --left;
+        draws.template workAhead<kSources>();
+    } while (clock < until && left != 0);
 
-    run_.n = n;
+    steps.made = budget - left;
+    for (std::size_t i = 0; i < q.size(); ++i)
+        run_.n[i + 1] = static_cast<int>(q[i] - static_cast<std::ptrdiff_t>(i + 1) * c);
     run_.clock = clock;
     run_.count = count;
     sim::keepLastStep(times, senders, kFullQueueTime, last, steps.made, run_.t, run_.kmin,
