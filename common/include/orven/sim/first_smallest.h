@@ -3,7 +3,6 @@
 #include <array>
 #include <bit>
 #include <cstddef>
-#include <limits>
 
 #include "orven/sim/source_rates.h"
 
