@@ -20,6 +20,20 @@ std::array<int, kClasses + 1> reducedPopulations(const StationPopulations& stati
             stations.station(3)};
 }
 
+std::array<std::optional<int>, kClasses + 1> shownReducedPopulations(
+    const StationPopulations& stations) {
+    const auto N = reducedPopulations(stations);
+    // A station out of range counts as 0 in its class's sum.
+    const std::array<bool, kClasses + 1> inRange{
+        false, stations.station(1) > 0 && stations.station(4) > 0, stations.station(2) > 0,
+        stations.station(5) > 0, stations.station(3) > 0};
+    std::array<std::optional<int>, kClasses + 1> shown;
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        if (inRange[i]) shown[i] = N[i];
+    }
+    return shown;
+}
+
 std::array<int, kClasses + 1> rateLengths(const StationPopulations& stations, bool drawn) {
     auto lengths = reducedPopulations(stations);
     if (drawn) lengths[1] = stations.station(1);

@@ -43,6 +43,8 @@ class WindowsTest : public QObject {
     void theOptionsSetTheRatesTheyName();
     void aRunFillsEveryColumnUnderItsHeadingAndBothOutputs();
     void aPopulationOutOfRangeIsRefusedByItsHeading();
+    void theWindowsStayWhereTheyStandRunAfterRun();
+    void anEditedPopulationEmptiesTheExactValue();
 };
 
 void WindowsTest::mainWindowShowsTheFourLoopsAndTheOptionsInOrder() {
@@ -178,6 +180,52 @@ void WindowsTest::aPopulationOutOfRangeIsRefusedByItsHeading() {
     QCOMPARE(platform.messages()[0].text,
              u"Ο πληθυσμός Ν5 πρέπει να είναι ακέραιος από 1 έως 32767."_s);
     QVERIFY(platform.prompts().empty());
+}
+
+void WindowsTest::theWindowsStayWhereTheyStandRunAfterRun() {
+    ScriptedPlatform platform;
+    Form1 form(platform);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    platform.answer(u"5000"_s);
+    click(form, u"Command4"_s);
+    const QPoint mainAt = form.pos();
+    QWidget& form2 = form.resultsWindow();
+    QRect placed;
+    for (int run = 1; run <= 4; ++run) {
+        click(form, u"Command1"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(textOf(form2, u"ExactValue"_s) != u"Ακριβής τιμή: υπολογίζεται…"_s,
+                                 20000);
+        QCoreApplication::processEvents();
+        QCOMPARE(form.pos(), mainAt);
+        for (const QWidget* window : {static_cast<QWidget*>(&form), &form2}) {
+            QVERIFY2(form.screen()->availableGeometry().contains(window->frameGeometry()),
+                     qPrintable(u"run %1: %2"_s.arg(run).arg(window->objectName())));
+        }
+        if (run == 1) placed = form2.frameGeometry();
+        QCOMPARE(form2.frameGeometry(), placed);
+        if (run == 2) {
+            // Moved by the user, it stays there.
+            form2.move(form2.pos() + QPoint(7, 5));
+            placed = form2.frameGeometry();
+        }
+    }
+}
+
+void WindowsTest::anEditedPopulationEmptiesTheExactValue() {
+    ScriptedPlatform platform;
+    Form1 form(platform);
+    form.show();
+    click(form, u"Command1"_s);
+    QWidget& form2 = form.resultsWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(textOf(form2, u"ExactValue"_s).contains(u"0.8377"_s), 20000);
+    typeInto(form, u"Text2"_s, u"6"_s);
+    QCOMPARE(textOf(form2, u"ExactValue"_s), QString());
+    // A second run of the same inputs, then another option: the same.
+    click(form, u"Command1"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(textOf(form2, u"ExactValue"_s).startsWith(u"Ακριβής τιμή: "_s), 20000);
+    click(form, u"Option1_1"_s);
+    QCOMPARE(textOf(form2, u"ExactValue"_s), QString());
 }
 
 QTEST_MAIN(WindowsTest)

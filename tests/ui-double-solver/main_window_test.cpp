@@ -92,6 +92,15 @@ void MainWindowTest::populationEditsSetUpTheReducedNetworkAtOnce() {
     // Only set-up: nothing was computed or asked.
     QVERIFY(program.platform.prompts().empty());
     QVERIFY(items(program.form, QStringLiteral("List1_0")).isEmpty());
+
+    // A class with a station out of range shows nothing rather than the rest of its sum.
+    for (const char* outOfRange : {"40000", "-3", "2.5"}) {
+        typeInto(program.form, QStringLiteral("Text2_0"), QString::fromLatin1(outOfRange));
+        QCOMPARE(reducedPopulations(program.form), numbers({"", "5", "9", "3"}));
+    }
+    typeInto(program.form, QStringLiteral("Text2_1"), QStringLiteral("0"));
+    typeInto(program.form, QStringLiteral("Text2_0"), QStringLiteral("4"));
+    QCOMPARE(reducedPopulations(program.form), numbers({"6", "", "9", "3"}));
 }
 
 void MainWindowTest::theOffsetsAreHeldBetweenZeroAndTheirPopulation() {
@@ -175,10 +184,16 @@ void MainWindowTest::theExactValueStandsForTheDoubleNetworkWhereTheReducedOneDoe
     QTRY_COMPARE_WITH_TIMEOUT(exactLine(), QStringLiteral("Ακριβής τιμή: 0.8377 (απόκλιση −0.8 %)"),
                               20000);
 
+    // It belongs to the inputs of that run: any edit of them empties it.
+    typeInto(program.form, QStringLiteral("Text2_2"), QStringLiteral("6"));
+    QCOMPARE(exactLine(), QString());
+
     typeInto(program.form, QStringLiteral("Text2_3"), QStringLiteral("4"));
     program.start();
     QCOMPARE(exactLine(), QStringLiteral("Ακριβής τιμή: δεν υπολογίζεται· το διπλό δίκτυο "
                                          "αντιστοιχεί μόνο όταν N1 = N4."));
+    click(program.form, QStringLiteral("Command5"));
+    QCOMPARE(exactLine(), QString());
 }
 
 QTEST_MAIN(MainWindowTest)

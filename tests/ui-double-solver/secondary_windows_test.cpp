@@ -1,4 +1,8 @@
+#include <QApplication>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "orven/number_text.h"
@@ -32,6 +36,24 @@ QStringList firstSummaryRow(const QWidget& summary) {
     return row;
 }
 
+// Where the main window shows its results, on the screen: the output lists and the output.
+QRect resultsArea(const QWidget& form) {
+    QRect area;
+    for (const QString& name :
+         {QStringLiteral("List1_0"), QStringLiteral("List1_4"), QStringLiteral("Text4")}) {
+        const auto* widget = control<QWidget>(form, name);
+        area |= QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    }
+    return area;
+}
+
+// The scroll bar that moves the rate table's lists sideways.
+const QScrollBar& sideways(const QWidget& rates) {
+    QWidget* area = control<QWidget>(rates, QStringLiteral("List1_1"));
+    while (qobject_cast<QScrollArea*>(area) == nullptr) area = area->parentWidget();
+    return *qobject_cast<QScrollArea*>(area)->horizontalScrollBar();
+}
+
 }  // namespace
 
 class SecondaryWindowsTest : public QObject {
@@ -41,6 +63,8 @@ class SecondaryWindowsTest : public QObject {
     void aRunOfTheThirdExperimentIsRecordedWithItsRates();
     void randomRatesAreFoldedAlikeByEveryStartAndRecordedAsFour();
     void theRateTableWindowMinimizesAndComesBack();
+    void theWindowsStayWhereTheyStandRunAfterRun();
+    void drawnRatesScrollInARateTableOfFixedWidth();
 };
 
 void SecondaryWindowsTest::aMousePressOnAnOptionChoosesItsExperimentTheKeysDoNot() {
@@ -146,6 +170,57 @@ void SecondaryWindowsTest::theRateTableWindowMinimizesAndComesBack() {
     QVERIFY(!window->isMinimized());
     QVERIFY(window->isVisible());
     QCOMPARE(items(*window, QStringLiteral("List1_0")), states);
+}
+
+void SecondaryWindowsTest::theWindowsStayWhereTheyStandRunAfterRun() {
+    Program program;
+    // In the middle of the screen, too low for a window below it: the rate table window stands
+    // over the main window's inputs, never over its results.
+    program.form.move(250, 400);
+    const QPoint mainAt = program.form.pos();
+    QRect placed;
+    for (int run = 1; run <= 4; ++run) {
+        program.start();
+        QCOMPARE(program.form.pos(), mainAt);
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible()) continue;
+            QVERIFY2(program.form.screen()->availableGeometry().contains(window->frameGeometry()),
+                     qPrintable(QStringLiteral("run %1: %2 at %3,%4 %5x%6")
+                                    .arg(run)
+                                    .arg(window->objectName())
+                                    .arg(window->x())
+                                    .arg(window->y())
+                                    .arg(window->width())
+                                    .arg(window->height())));
+        }
+        const QWidget& rates = *program.form.rateWindow();
+        QVERIFY(!rates.frameGeometry().intersects(resultsArea(program.form)));
+        if (run == 1) placed = rates.frameGeometry();
+        QCOMPARE(rates.frameGeometry(), placed);
+        if (run == 2) {
+            // Moved by the user, the window of the next run stands where it was left.
+            program.form.rateWindow()->move(rates.pos() + QPoint(3, 9));
+            placed = rates.frameGeometry();
+        }
+    }
+}
+
+void SecondaryWindowsTest::drawnRatesScrollInARateTableOfFixedWidth() {
+    Program program;
+    program.start();
+    const QWidget* rates = program.form.rateWindow();
+    const int width = rates->width();
+    // Four decimals fit whole.
+    QCOMPARE(sideways(*rates).maximum(), 0);
+
+    click(program.form, QStringLiteral("Command5"));
+    click(program.form, QStringLiteral("Command6"));
+    rates = program.form.rateWindow();
+    QVERIFY(rates->isVisible());
+    QVERIFY(items(*rates, QStringLiteral("List1_2")).value(1).size() > 10);
+    QCOMPARE(rates->width(), width);
+    QVERIFY(sideways(*rates).maximum() > 0);
+    QVERIFY(!rates->frameGeometry().intersects(resultsArea(program.form)));
 }
 
 QTEST_MAIN(SecondaryWindowsTest)

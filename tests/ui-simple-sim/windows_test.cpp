@@ -462,22 +462,20 @@ void WindowsTest::theResultsWindowStaysOnTheScreen() {
     // Close to the right edge: on its left.
     QCOMPARE(orven::ui::besideFrame(QRect(700, 80, 520, 300), results, screen),
              QRect(160, 80, 540, 300));
-    // No room anywhere: pulled back onto the screen.
+    // No room anywhere: over the freer side of the main window (its left), on the screen.
     const QRect big(300, 200, 700, 800);
-    const QRect placed = orven::ui::besideFrame(big, QSize(600, 800), screen);
-    QVERIFY(screen.contains(placed));
-    // The two are wider than the screen: the main window stays.
-    QVERIFY(!orven::ui::mainFrameMakingRoom(big, QSize(600, 800), screen).has_value());
+    QCOMPARE(orven::ui::besideFrame(big, QSize(600, 800), screen), QRect(0, 200, 600, 800));
 
-    // A main window in the middle of the screen, too low for the window below it: it moves
-    // left just enough for the window to stand beside it, rather than have it stand over it.
+    // A main window in the middle of the screen, too low for the window below it: the window
+    // stands over its right side, against the screen's edge, unless that covers what must
+    // stay in view and the left side does not.
     const QRect middle(298, 335, 684, 353);
     const QSize beside(458, 353);
-    const auto moved = orven::ui::mainFrameMakingRoom(middle, beside, screen);
-    QCOMPARE(moved, std::optional(QRect(138, 335, 684, 353)));
-    QCOMPARE(orven::ui::besideFrame(*moved, beside, screen), QRect(822, 335, 458, 353));
-    // Where the window fits beside it already, the main window stays.
-    QVERIFY(!orven::ui::mainFrameMakingRoom(QRect(100, 80, 520, 300), results, screen));
+    QCOMPARE(orven::ui::besideFrame(middle, beside, screen), QRect(822, 335, 458, 353));
+    QCOMPARE(orven::ui::besideFrame(middle, beside, screen, QRect(700, 400, 200, 200)),
+             QRect(0, 335, 458, 353));
+    // Larger than the screen: cut to it.
+    QCOMPARE(orven::ui::withinScreen(QRect(-50, 900, 1400, 300), screen), QRect(0, 724, 1280, 300));
 }
 
 QTEST_MAIN(WindowsTest)

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "orven/ui/double_solver/form1.h"
+#include "orven/ui/end_program.h"
 #include "qt_platform.h"
 
 int main(int argc, char* argv[]) {
@@ -9,5 +10,5 @@ int main(int argc, char* argv[]) {
     orven::QtPlatform platform;
     orven::double_solver::Form1 window(platform);
     window.show();
-    return QApplication::exec();
+    orven::ui::runUntilEnd();
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "orven/ui/end_program.h"
 #include "orven/ui/simple_solver/form1.h"
 #include "qt_platform.h"
 
@@ -9,5 +10,5 @@ int main(int argc, char* argv[]) {
     orven::QtPlatform platform;
     orven::simple_solver::Form1 window(platform);
     window.show();
-    return QApplication::exec();
+    orven::ui::runUntilEnd();
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 
 namespace orven::ui {
 
@@ -14,6 +16,12 @@ void endProgram() {
     for (QWidget* window : QApplication::topLevelWidgets()) window->close();
     QCoreApplication::quit();
     ending = false;
+}
+
+void runUntilEnd() {
+    const int code = QApplication::exec();
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 }  // namespace orven::ui

@@ -184,23 +184,43 @@ ListRow::DeferredFit::~DeferredFit() {
     if (--row_.deferred_ == 0 && row_.fitWanted_) row_.fitColumns();
 }
 
+int ListRow::columnWidth(std::size_t column, int entryWidth) const {
+    const Column& c = columns_[column];
+    int width = std::max(minimumColumnWidth_, entryWidth + kEntryRoom);
+    if (c.heading != nullptr) width = std::max(width, c.heading->sizeHint().width());
+    if (headingLine_ != nullptr) {
+        const QString heading = headingLine_->columnHeading(static_cast<int>(column));
+        width = std::max(
+            width, QFontMetrics(headingLine_->font()).horizontalAdvance(heading) + 2 * kTextIndent);
+    }
+    return width + 2 * c.list->frameWidth();
+}
+
+int ListRow::widthForEntries(const QString& entry) const {
+    int width = 0;
+    for (std::size_t k = 0; k < columns_.size(); ++k) {
+        const Column& c = columns_[k];
+        if (!c.visible) continue;
+        // An item adds the margins of its focus frame to its text, as the list measures it.
+        const int margins =
+            2 * (c.list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, c.list) + 1);
+        width +=
+            columnWidth(k, c.list->fontMetrics().horizontalAdvance(entry) + margins) + kColumnGap;
+        if (c.lineAfter != nullptr) width += c.lineAfter->sizeHint().width() + kColumnGap;
+    }
+    return std::max(width - kColumnGap, 0) +
+           body_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * body_->frameWidth();
+}
+
 void ListRow::fitColumns() {
     if (deferred_ > 0) {
         fitWanted_ = true;
         return;
     }
     fitWanted_ = false;
-    const QFontMetrics headingMetrics(headingLine_ != nullptr ? headingLine_->font() : font());
     for (std::size_t k = 0; k < columns_.size(); ++k) {
         Column& c = columns_[k];
-        const int frames = 2 * c.list->frameWidth();
-        int width = std::max(minimumColumnWidth_, c.list->sizeHintForColumn(0) + kEntryRoom);
-        if (c.heading != nullptr) width = std::max(width, c.heading->sizeHint().width());
-        if (headingLine_ != nullptr) {
-            const QString heading = headingLine_->columnHeading(static_cast<int>(k));
-            width = std::max(width, headingMetrics.horizontalAdvance(heading) + 2 * kTextIndent);
-        }
-        c.width = width + frames;
+        c.width = columnWidth(k, c.list->sizeHintForColumn(0));
     }
     // A notch of the wheel moves whole rows, as it does in a list.
     body_->verticalScrollBar()->setSingleStep(rowHeight());

@@ -1,13 +1,20 @@
 #include "orven/ui/placement.h"
 
+#include <QGuiApplication>
+#include <QLayout>
 #include <QMargins>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace orven::ui {
 
 namespace {
+
+// Set on a window once it has been placed: from then on it stands where the user leaves it.
+constexpr char kPlaced[] = "orvenPlaced";
 
 QMargins frameMargins(const QWidget& window) {
     const QRect frame = window.frameGeometry();
@@ -33,44 +40,69 @@ std::optional<QRect> wholeFit(const QRect& main, const QSize& size, const QRect&
     return std::nullopt;
 }
 
+QRect screenArea(const QWidget& window, const QWidget& main) {
+    // The screen the window stands on, which need not be the main window's.
+    const QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().center());
+    if (screen == nullptr) screen = main.screen();
+    return screen->availableGeometry();
+}
+
+void keepOnScreen(QWidget& window, const QWidget& main) {
+    // A window that grows with new content grows now, not after it has been measured.
+    if (QLayout* layout = window.layout()) layout->activate();
+    const QRect frame = window.frameGeometry();
+    const QRect within = withinScreen(frame, screenArea(window, main));
+    if (within != frame) window.setGeometry(within.marginsRemoved(frameMargins(window)));
+}
+
 }  // namespace
 
-QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen) {
+QRect withinScreen(const QRect& frame, const QRect& screen) {
+    QRect within(frame.topLeft(), frame.size().boundedTo(screen.size()));
+    within.moveRight(std::min(within.right(), screen.right()));
+    within.moveBottom(std::min(within.bottom(), screen.bottom()));
+    within.moveLeft(std::max(within.left(), screen.left()));
+    within.moveTop(std::max(within.top(), screen.top()));
+    return within;
+}
+
+QRect besideFrame(const QRect& main, const QSize& size, const QRect& screen,
+                  const QRect& keepClear) {
     if (const auto fit = wholeFit(main, size, screen)) return *fit;
-    // Nothing fits whole: beside the main window, pulled back onto the screen.
-    QRect frame = rightOf(main, size);
-    frame.moveRight(std::min(frame.right(), screen.right()));
-    frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
-    frame.moveLeft(std::max(frame.left(), screen.left()));
-    frame.moveTop(std::max(frame.top(), screen.top()));
-    return frame;
+    const QRect overRight =
+        withinScreen(QRect(QPoint(screen.right() + 1 - size.width(), main.top()), size), screen);
+    const QRect overLeft = withinScreen(QRect(QPoint(screen.left(), main.top()), size), screen);
+    const bool rightIsFreer = screen.right() - main.right() >= main.left() - screen.left();
+    const QRect& freer = rightIsFreer ? overRight : overLeft;
+    const QRect& other = rightIsFreer ? overLeft : overRight;
+    if (freer.intersects(keepClear) && !other.intersects(keepClear)) return other;
+    return freer;
 }
 
-std::optional<QRect> mainFrameMakingRoom(const QRect& main, const QSize& size,
-                                         const QRect& screen) {
-    if (wholeFit(main, size, screen)) return std::nullopt;
-    QRect moved = main;
-    moved.moveRight(screen.right() - size.width());
-    if (moved.left() < screen.left() || moved.left() > main.left()) return std::nullopt;
-    if (!screen.contains(moved) || !screen.contains(rightOf(moved, size))) return std::nullopt;
-    return moved;
-}
-
-void showBeside(QWidget& window, QWidget& main) {
-    QMargins margins = frameMargins(window);
-    if (margins.isNull()) margins = frameMargins(main);
-    const int width = std::max(window.isVisible() ? window.width() : 0, window.sizeHint().width());
-    const QSize client(width, main.height());
-    const QRect screen = main.screen()->availableGeometry();
-    QRect mainFrame = main.frameGeometry();
-    if (const auto moved = mainFrameMakingRoom(mainFrame, client.grownBy(margins), screen)) {
-        main.move(moved->topLeft());
-        mainFrame = *moved;
+void showBeside(QWidget& window, QWidget& main, const QWidget* keepClear) {
+    if (!window.property(kPlaced).toBool()) {
+        QMargins margins = frameMargins(window);
+        if (margins.isNull()) margins = frameMargins(main);
+        const int width =
+            std::max(window.isVisible() ? window.width() : 0, window.sizeHint().width());
+        const QSize frameSize = QSize(width, main.height()).grownBy(margins);
+        const QRect clear = keepClear != nullptr
+                                ? QRect(keepClear->mapToGlobal(QPoint(0, 0)), keepClear->size())
+                                : QRect();
+        const QRect frame =
+            besideFrame(main.frameGeometry(), frameSize, main.screen()->availableGeometry(), clear);
+        window.setGeometry(frame.marginsRemoved(margins));
+        window.setProperty(kPlaced, true);
     }
-    const QRect frame = besideFrame(mainFrame, client.grownBy(margins), screen);
-    window.setGeometry(frame.marginsRemoved(margins));
     window.show();
+    keepOnScreen(window, main);
     window.raise();
+}
+
+void takePlaceOf(QWidget& window, const QWidget& previous) {
+    if (!previous.property(kPlaced).toBool()) return;
+    window.setGeometry(previous.normalGeometry());
+    window.setProperty(kPlaced, true);
 }
 
 void showInFront(QWidget& window) {

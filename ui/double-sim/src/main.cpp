@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "orven/ui/double_sim/form1.h"
+#include "orven/ui/end_program.h"
 #include "qt_platform.h"
 
 int main(int argc, char** argv) {
@@ -10,5 +11,5 @@ int main(int argc, char** argv) {
     orven::QtPlatform platform;
     orven::double_sim::Form1 form(platform);
     form.show();
-    return QApplication::exec();
+    orven::ui::runUntilEnd();
 }

@@ -160,8 +160,10 @@ void Form1::openExperimentWindow() {
     if (solver_.hasValidR()) Text1_->setEnabled(false);
     if (!experimentWindow_) {
         experimentWindow_ = new Form2(this);
-        connect(experimentWindow_, &Form2::experimentChosen, this,
-                [this](int code) { solver_.chooseExperiment(code); });
+        connect(experimentWindow_, &Form2::experimentChosen, this, [this](int code) {
+            if (code != solver_.experimentCode()) outputs_->exactValue().clear();
+            solver_.chooseExperiment(code);
+        });
     }
     ui::showInFront(*experimentWindow_);
 }
@@ -182,6 +184,7 @@ void Form1::drawRandomRates() {
     const ui::DialogOwner owner(*this);
     const auto lists = solver_.drawRandomRates(platform_, *this);
     if (!lists) return;
+    outputs_->exactValue().clear();
     showReducedPopulations();
     // The drawn rates wait in a hidden window until "show μ".
     reloadRateWindow(*lists);
@@ -189,17 +192,20 @@ void Form1::drawRandomRates() {
 }
 
 void Form1::showRateWindow() {
-    const bool loaded = rateWindow_ != nullptr;
-    if (!loaded) rateWindow_ = new Form4(this);
-    if (!loaded || !rateWindow_->isVisible()) ui::showBeside(*rateWindow_, *this);
+    if (!rateWindow_) rateWindow_ = new Form4(this);
+    ui::showBeside(*rateWindow_, *this, outputs_);
     rateWindow_->showNormal();
     rateWindow_->raise();
     rateWindow_->activateWindow();
 }
 
 Form4& Form1::reloadRateWindow(const std::vector<QStringList>& lists) {
-    if (rateWindow_) delete rateWindow_.data();
-    rateWindow_ = new Form4(this);
+    auto* window = new Form4(this);
+    if (rateWindow_) {
+        ui::takePlaceOf(*window, *rateWindow_);
+        delete rateWindow_.data();
+    }
+    rateWindow_ = window;
     rateWindow_->fill(lists);
     return *rateWindow_;
 }
@@ -210,10 +216,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::showReducedPopulations() {
-    const auto& N = solver_.state().N;
-    for (int k = 0; k < kClasses && k + 1 < static_cast<int>(N.size()); ++k) {
-        Text5_[static_cast<std::size_t>(k)]->setText(
-            displayForm(N[static_cast<std::size_t>(k) + 1]));
+    const auto N = solver_.shownReducedPopulations();
+    for (std::size_t k = 0; k < Text5_.size(); ++k) {
+        Text5_[k]->setText(N[k + 1] ? displayForm(*N[k + 1]) : QString());
     }
 }
 
@@ -225,7 +230,7 @@ void Form1::runCompleted() {
     // The rate table window opens with the rates that the run used, drawn before the handler
     // returns.
     Form4& window = reloadRateWindow(solver_.rateTable());
-    ui::showBeside(window, *this);
+    ui::showBeside(window, *this, outputs_);
     platform_.processEvents();
 }
 

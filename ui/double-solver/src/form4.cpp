@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "orven/number_text.h"
 #include "orven/ui/heading_line.h"
 #include "orven/ui/list_row.h"
 #include "orven/ui/named_control.h"
@@ -51,6 +52,11 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window), List1_(new ui::List
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(List1_, 1);
     layout->addWidget(close, 0, Qt::AlignLeft);
+
+    // Wide enough for four columns of four decimals and no wider: drawn rates, which show all
+    // their digits, scroll sideways rather than widen the window over the main window.
+    const QMargins margins = layout->contentsMargins();
+    setFixedWidth(List1_->widthForEntries(displayForm(0.0625)) + margins.left() + margins.right());
 
     connect(close, &QPushButton::clicked, this, &QWidget::showMinimized);
     ui::setWindowKeys(*this, nullptr, [this] { showMinimized(); });

@@ -47,6 +47,9 @@ SimulatorControls::SimulatorControls(QWidget& window, sim::RunController& contro
     }
     Option1_.at(static_cast<std::size_t>(experiment))->setChecked(true);
     connect(group, &QButtonGroup::idClicked, this, &SimulatorControls::experimentChosen);
+    connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) results_.exactValue().clear();
+    });
 
     Label5_ =
         namedControl<QLabel>(QStringLiteral("Label5"), QStringLiteral("ΧΡΟΝΟΣ ΠΕΙΡ."), &window);
@@ -108,6 +111,10 @@ void SimulatorControls::layOut(QLayout* populations, QWidget* picture) {
     for (int index = 0; index < populations->count(); ++index) {
         QWidget* field = populations->itemAt(index)->widget();
         if (field != nullptr && (field->focusPolicy() & Qt::TabFocus)) order.push_back(field);
+        // The exact value belongs to the populations of the last run.
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+            connect(edit, &QLineEdit::textChanged, this, [this] { results_.exactValue().clear(); });
+        }
     }
     order.insert(order.end(), tabOrder_.begin(), tabOrder_.end());
     order.insert(order.end(), {Command1_, Command3_, Command5_, Command4_, Command2_});

@@ -1,6 +1,7 @@
 // orven-sim-simple: the Monte Carlo simulator of the simple network.
 #include <QApplication>
 
+#include "orven/ui/end_program.h"
 #include "orven/ui/simple_sim/form1.h"
 #include "qt_platform.h"
 
@@ -10,5 +11,5 @@ int main(int argc, char** argv) {
     orven::QtPlatform platform;
     orven::simple_sim::Form1 form(platform);
     form.show();
-    return QApplication::exec();
+    orven::ui::runUntilEnd();
 }

@@ -121,6 +121,7 @@ void Form1::openExperimentWindow() {
 }
 
 void Form1::experimentChosen(int code) {
+    if (code != solver_.experimentCode()) outputs_->exactValue().clear();
     Text3_->setText(experimentName(code));
     solver_.chooseExperiment(code);
 }

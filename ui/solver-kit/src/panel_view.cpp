@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "orven/ui/exact_value_label.h"
 #include "orven/ui/output_panel.h"
 
 namespace orven::ui {
@@ -11,6 +12,14 @@ void PanelView::followRunsIn(OutputPanel& panel, QLineEdit& classCount,
     panel_ = &panel;
     classCount_ = &classCount;
     populations_.assign(populations.begin(), populations.end());
+    // The exact value belongs to the inputs of the last run: an edit leaves nothing beside the
+    // output that could pass for the value of the inputs as they now stand.
+    for (QLineEdit* field : populations_) {
+        QObject::connect(field, &QLineEdit::textChanged, &panel,
+                         [&panel] { panel.exactValue().clear(); });
+    }
+    QObject::connect(&classCount, &QLineEdit::textChanged, &panel,
+                     [&panel] { panel.exactValue().clear(); });
 }
 
 void PanelView::inputRefused(const solver_kit::InputProblem& problem) {

@@ -82,6 +82,11 @@ class DoubleSolver final : private solver_kit::SolverNetwork {
     // Whether R is one that a run accepts.
     bool hasValidR() const { return R_ == kClasses; }
 
+    // N(1..4) of the reduced network as the window shows them (shownReducedPopulations).
+    std::array<std::optional<int>, kClasses + 1> shownReducedPopulations() const {
+        return double_solver::shownReducedPopulations(stations());
+    }
+
     const aggregation::SolverState& state() const { return solver_.state(); }
     // Xout of the last completed run.
     const aggregation::Table& Xout() const { return solver_.Xout(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 
 #include "orven/aggregation/solver_state.h"
@@ -24,6 +25,11 @@ StationPopulations stationPopulations(std::span<const double> fields);
 
 // N(0..4) of the reduced network: N(1) = N4 + N1, N(2) = N2, N(3) = N5, N(4) = N3.
 std::array<int, kClasses + 1> reducedPopulations(const StationPopulations& stations);
+
+// N(1..4) as the window shows them: none for a class one of whose stations holds a population
+// out of range, since its sum would pass for a population the user never gave.
+std::array<std::optional<int>, kClasses + 1> shownReducedPopulations(
+    const StationPopulations& stations);
 
 // How many rates class i draws or takes from a preset below its full queue: drawn rates of
 // class 1 are station 1's alone, for N1 jobs; every other table runs to the reduced N(i).

@@ -42,6 +42,10 @@ class ListRow final : public QWidget {
     // The one scroll bar that moves every list.
     QScrollBar* verticalScrollBar() const;
 
+    // The width the row takes when no entry is wider than `entry`: a window that gives it this
+    // much shows such entries whole and lets longer ones scroll sideways.
+    int widthForEntries(const QString& entry) const;
+
     // Fits the columns to their entries and the lists to their rows. The row calls it when a
     // list's items change; call it after changing a list's font or the heading texts.
     void fitColumns();
@@ -72,6 +76,8 @@ class ListRow final : public QWidget {
     };
     class Body;
 
+    // A column's width for entries `entryWidth` wide, with its heading and frame.
+    int columnWidth(std::size_t column, int entryWidth) const;
     int rowHeight() const;
     int rowCount() const;
     void placeColumns();

@@ -20,7 +20,8 @@ class OutputPanel;
 class PanelView : public solver_kit::SolverView {
   protected:
     // The panel that shows the runs, the field of R and the population fields Text2(0..);
-    // all belong to the window and outlive its runs.
+    // all belong to the window and outlive its runs. An edit of any of these fields empties
+    // the exact value of the run before.
     void followRunsIn(OutputPanel& panel, QLineEdit& classCount,
                       std::span<QLineEdit* const> populations);
 

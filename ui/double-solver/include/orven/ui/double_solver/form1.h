@@ -63,7 +63,8 @@ class Form1 final : public QWidget, private ui::PanelView {
     void openPlotsWindow();
     // A new rate table window holding these lists; the old one, if any, is discarded.
     Form4& reloadRateWindow(const std::vector<QStringList>& lists);
-    // Text5 shows the populations of the reduced classes as set-up left them.
+    // Text5 shows the populations of the reduced classes, none for a class whose stations hold
+    // a population out of range.
     void showReducedPopulations();
 
     // How the window follows a run, beyond what every solver window does.

@@ -12,7 +12,8 @@ namespace orven::double_solver {
 
 // The rate table window ("Ρυθμοί εισόδου"): the row numbers and one column of rates per class
 // of the reduced network, under the heading line Label1. It holds no data of its own: a new
-// window starts empty and is filled once. "close" only minimizes it.
+// window starts empty and is filled once. "close" only minimizes it. Its width is fixed; longer
+// entries scroll sideways.
 class Form4 final : public QWidget {
     Q_OBJECT
   public:

@@ -48,6 +48,8 @@ class SimulatorControls final : public QObject, public sim::RunView {
     // Lays the main window out: the populations at the top left, the picture in the middle and
     // the options at the top right; the run length and progress at the bottom left and the
     // buttons at the bottom right. Then sets the window's keys: Enter in a field is "Start".
+    // An edit of a population field, like another option, empties the results window's exact
+    // value, which belongs to the inputs of the last run.
     void layOut(QLayout* populations, QWidget* picture);
 
     void runStarted() override;
