@@ -1,5 +1,6 @@
 #include "orven/ui/placement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMargins>
@@ -40,19 +41,34 @@ std::optional<QRect> wholeFit(const QRect& main, const QSize& size, const QRect&
     return std::nullopt;
 }
 
-QRect screenArea(const QWidget& window, const QWidget& main) {
-    // The screen the window stands on, which need not be the main window's.
-    const QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().center());
-    if (screen == nullptr) screen = main.screen();
-    return screen->availableGeometry();
-}
-
-void keepOnScreen(QWidget& window, const QWidget& main) {
+void keepOnScreen(QWidget& window) {
     // A window that grows with new content grows now, not after it has been measured.
     if (QLayout* layout = window.layout()) layout->activate();
     const QRect frame = window.frameGeometry();
-    const QRect within = withinScreen(frame, screenArea(window, main));
+    // The screen the window stands on, which need not be the main window's.
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) screen = window.screen();
+    const QRect within = withinScreen(frame, screen->availableGeometry());
     if (within != frame) window.setGeometry(within.marginsRemoved(frameMargins(window)));
+}
+
+// Brings a placed window back onto the screen whenever it grows, as it may when its content
+// arrives after it is shown (an exact value, a longer figure).
+class OnScreen final : public QObject {
+  public:
+    explicit OnScreen(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Resize && window->isVisible()) keepOnScreen(*window);
+        return false;
+    }
+};
+
+void placed(QWidget& window) {
+    window.setProperty(kPlaced, true);
+    new OnScreen(window);
 }
 
 }  // namespace
@@ -92,17 +108,17 @@ void showBeside(QWidget& window, QWidget& main, const QWidget* keepClear) {
         const QRect frame =
             besideFrame(main.frameGeometry(), frameSize, main.screen()->availableGeometry(), clear);
         window.setGeometry(frame.marginsRemoved(margins));
-        window.setProperty(kPlaced, true);
+        placed(window);
     }
     window.show();
-    keepOnScreen(window, main);
+    keepOnScreen(window);
     window.raise();
 }
 
 void takePlaceOf(QWidget& window, const QWidget& previous) {
     if (!previous.property(kPlaced).toBool()) return;
     window.setGeometry(previous.normalGeometry());
-    window.setProperty(kPlaced, true);
+    placed(window);
 }
 
 void showInFront(QWidget& window) {

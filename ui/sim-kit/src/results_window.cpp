@@ -85,10 +85,16 @@ SimResultsWindow::SimResultsWindow(const ResultsLayout& layout, QWidget* parent)
         QLineEdit* field =
             namedControl<QLineEdit>(QStringLiteral("Text") + QString::number(k), this);
         makeOutputField(*field);
+        // A window held at its smallest still shows the whole figure, and does not widen from
+        // one run to the next with its figures.
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0.00000")) +
+                               12);
         Text_[static_cast<std::size_t>(k)] = field;
         buttons->addWidget(field);
         QLabel* halfWidth =
             namedControl<QLabel>(QStringLiteral("HalfWidth") + QString::number(k), QString(), this);
+        halfWidth->setMinimumWidth(
+            halfWidth->fontMetrics().horizontalAdvance(QStringLiteral("± 0.00000 (95 %)")));
         HalfWidth_[static_cast<std::size_t>(k)] = halfWidth;
         buttons->addWidget(halfWidth);
     }
