@@ -4,21 +4,27 @@ namespace orven::batch {
 
 namespace {
 
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 volatile std::sig_atomic_t interruptFlag = 0;
 
-extern "C" void onInterrupt(int) {
-    interruptFlag = 1;
+extern "C" void onInterrupt(int signal) {
+    interruptFlag = signal;
 }
 
 }  // namespace
 
 InterruptWatch::InterruptWatch() {
     interruptFlag = 0;
-    previous_ = std::signal(SIGINT, onInterrupt);
+    for (int k = 0; k < 3; ++k) {
+        previous_[k] = std::signal(kSignals[k], onInterrupt);
+        if (previous_[k] == SIG_IGN) std::signal(kSignals[k], SIG_IGN);
+    }
 }
 
 InterruptWatch::~InterruptWatch() {
-    std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
+    for (int k = 0; k < 3; ++k)
+        std::signal(kSignals[k], previous_[k] == SIG_ERR ? SIG_DFL : previous_[k]);
 }
 
 const volatile std::sig_atomic_t* InterruptWatch::flag() const {
