@@ -1,5 +1,7 @@
 #include "interrupt.h"
 
+#include <iterator>
+
 namespace orven::batch {
 
 namespace {
@@ -16,14 +18,14 @@ extern "C" void onInterrupt(int signal) {
 
 InterruptWatch::InterruptWatch() {
     interruptFlag = 0;
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < std::size(kSignals); ++k) {
         previous_[k] = std::signal(kSignals[k], onInterrupt);
         if (previous_[k] == SIG_IGN) std::signal(kSignals[k], SIG_IGN);
     }
 }
 
 InterruptWatch::~InterruptWatch() {
-    for (int k = 0; k < 3; ++k)
+    for (std::size_t k = 0; k < std::size(kSignals); ++k)
         std::signal(kSignals[k], previous_[k] == SIG_ERR ? SIG_DFL : previous_[k]);
 }
 

@@ -1,9 +1,9 @@
 #include "sweep_join.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>

@@ -12,7 +12,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* const kCsvOpening = "# orven-batch sweep %s shard %zu/%zu of %zu cases";
+// The identity has 16 digits, so that the one format both writes and reads the line.
+const char* const kCsvOpening = "# orven-batch sweep %16s shard %zu/%zu of %zu cases";
 
 // The run length and the precision goal as the runs take them, whatever their spelling.
 Json simulatorRuns(const SweepSettings& settings) {
@@ -76,8 +77,8 @@ std::string shardEnding(const ShardFrame& frame, bool csv, std::size_t rows) {
 std::optional<ShardFrame> csvShardFrame(const std::string& firstLine) {
     char sweep[17] = {};
     ShardFrame frame;
-    if (std::sscanf(firstLine.c_str(), "# orven-batch sweep %16s shard %zu/%zu of %zu cases", sweep,
-                    &frame.shard, &frame.shards, &frame.cases) != 4)
+    if (std::sscanf(firstLine.c_str(), kCsvOpening, sweep, &frame.shard, &frame.shards,
+                    &frame.cases) != 4)
         return std::nullopt;
     frame.sweep = sweep;
     // Only a line exactly as a sweep writes it, so that a stray comment is not taken for one.
@@ -87,7 +88,8 @@ std::optional<ShardFrame> csvShardFrame(const std::string& firstLine) {
 }
 
 std::optional<ShardFrame> jsonShardFrame(const Json& part) {
-    if (!part.is_object() || !part.contains("sweep") || !part["sweep"].is_string()) return {};
+    if (!part.is_object() || !part.contains("sweep") || !part["sweep"].is_string())
+        return std::nullopt;
     for (const char* field : {"shard", "shards", "cases"})
         if (!part.contains(field) || !part[field].is_number_unsigned()) return std::nullopt;
     ShardFrame frame{part["sweep"].get<std::string>(), part["shard"].get<std::size_t>(),
