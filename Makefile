@@ -5,11 +5,12 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 SUDO ?= $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test bench deps build asan-test format clean install package package-check screenshots
+.PHONY: run test bench deps build asan-test format clean install package package-check screenshots \
+	cluster-check
 
 # A user runs the programs as they are installed: optimised, without the debug checks; the
 # benchmarks measure them so.
-run install package bench: PRESET = release
+run install package bench cluster-check: PRESET = release
 
 deps:
 	bash scripts/install-deps
@@ -38,6 +39,11 @@ package: build
 
 package-check: deps
 	bash scripts/check-package
+
+# A sweep as a Slurm array job on a one-node cluster started here, and with GNU parallel, joined
+# and compared with the same sweep in one process (as root: it starts the daemons itself).
+cluster-check: build
+	PRESET=$(PRESET) bash scripts/cluster-check
 
 screenshots: deps
 	bash scripts/take-screenshots

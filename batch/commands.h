@@ -11,5 +11,6 @@ void addSimpleSimCommand(CLI::App& app, int& exitCode);
 void addDoubleSimCommand(CLI::App& app, int& exitCode);
 void addExactCommands(CLI::App& app, int& exitCode);
 void addSweepCommand(CLI::App& app, int& exitCode);
+void addJoinCommand(CLI::App& app, int& exitCode);
 
 }  // namespace orven::batch

@@ -1,24 +1,32 @@
 #include "interrupt.h"
 
+#include <iterator>
+
 namespace orven::batch {
 
 namespace {
 
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 volatile std::sig_atomic_t interruptFlag = 0;
 
-extern "C" void onInterrupt(int) {
-    interruptFlag = 1;
+extern "C" void onInterrupt(int signal) {
+    interruptFlag = signal;
 }
 
 }  // namespace
 
 InterruptWatch::InterruptWatch() {
     interruptFlag = 0;
-    previous_ = std::signal(SIGINT, onInterrupt);
+    for (std::size_t k = 0; k < std::size(kSignals); ++k) {
+        previous_[k] = std::signal(kSignals[k], onInterrupt);
+        if (previous_[k] == SIG_IGN) std::signal(kSignals[k], SIG_IGN);
+    }
 }
 
 InterruptWatch::~InterruptWatch() {
-    std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
+    for (std::size_t k = 0; k < std::size(kSignals); ++k)
+        std::signal(kSignals[k], previous_[k] == SIG_ERR ? SIG_DFL : previous_[k]);
 }
 
 const volatile std::sig_atomic_t* InterruptWatch::flag() const {

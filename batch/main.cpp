@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     orven::batch::addDoubleSimCommand(app, exitCode);
     orven::batch::addExactCommands(app, exitCode);
     orven::batch::addSweepCommand(app, exitCode);
+    orven::batch::addJoinCommand(app, exitCode);
 
     try {
         app.parse(argc, argv);

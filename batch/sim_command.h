@@ -70,7 +70,8 @@ nlohmann::ordered_json tableJson(const sim::StateTable<Value>& table, int rows, 
 }
 
 // A simulator's Start, headless: Ctrl-C ends the run at its next hand-over. Nothing when the
-// run completed; otherwise the exit status, 130 for an interrupted run, which writes nothing.
+// run completed; otherwise the exit status, 130 (143, 129) for a run ended by SIGINT (SIGTERM,
+// SIGHUP), which writes nothing.
 template <typename Simulator, typename Texts>
 std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platform& platform) {
     const InterruptWatch interrupt;
@@ -81,7 +82,7 @@ std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platf
             return std::nullopt;
         case sim::StartOutcome::Stopped:
             std::fprintf(stderr, "orven-batch: interrupted, nothing written\n");
-            return kInterruptedStatus;
+            return interrupt.exitStatus();
         default:
             return 1;
     }

@@ -65,15 +65,19 @@ std::uint64_t caseSeed(const std::string& subcommand, const SweepCase& sweepCase
     std::string key = subcommand + '|';
     for (const int n : sweepCase.populations) key += std::to_string(n) + ',';
     key += '|' + sweepCase.experiment + '|' + std::to_string(sweepCase.seed);
-    std::uint64_t hash = 1469598103934665603ULL;
-    for (const char c : key) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ULL;
-    }
-    return splitMix(hash);
+    return splitMix(textHash(key));
 }
 
 }  // namespace
+
+std::uint64_t textHash(const std::string& text) {
+    std::uint64_t hash = 1469598103934665603ULL;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
 
 std::vector<std::vector<int>> populationTuples(const std::string& text,
                                                const std::vector<std::size_t>& counts) {

@@ -32,6 +32,9 @@ std::vector<std::uint64_t> seedList(const std::string& text);
 // "K/M": the K-th of M slices (1 <= K <= M).
 std::pair<std::size_t, std::size_t> shardOption(const std::string& text);
 
+// A 64-bit hash of a text (FNV-1a): the same on every machine and in every run.
+std::uint64_t textHash(const std::string& text);
+
 // Every case of the cartesian product, populations outermost and seeds innermost, with its
 // run's seed derived from the subcommand and the case.
 std::vector<SweepCase> sweepCases(const std::string& subcommand,

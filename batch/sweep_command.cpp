@@ -17,6 +17,7 @@
 #include "sweep_plot_table.h"
 #include "sweep_pool.h"
 #include "sweep_runs.h"
+#include "sweep_shard.h"
 
 namespace orven::batch {
 
@@ -188,6 +189,14 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
     const std::optional<QString> plot =
         options.plot ? std::optional<QString>(plotPath(*options.plot)) : std::nullopt;
     if (plot) checkPlottable(subcommand, cases, settings);
+    // A slice names its sweep, so that `join` can check that its slices make the whole.
+    const bool csv = options.format == "csv";
+    const std::optional<ShardFrame> frame =
+        options.shard
+            ? std::optional<ShardFrame>(ShardFrame{sweepIdentity(all, settings, options.format),
+                                                   shard, shards, all.size()})
+            : std::nullopt;
+    if (frame) printLine(shardOpening(*frame, csv));
 
     RowPrinter printer(options.format == "csv");
     const ProgressBar progress(cases.size());
@@ -201,10 +210,14 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
         return true;
     });
     printer.finish();
+    if (frame) {
+        printLine(shardEnding(*frame, csv, printed));
+        std::fflush(stdout);
+    }
     if (interrupt.interrupted()) {
         std::fprintf(stderr, "\norven-batch: interrupted after %zu of %zu cases\n", printed,
                      cases.size());
-        return kInterruptedStatus;
+        return interrupt.exitStatus();
     }
     return plot ? drawPlot(subcommand, plotted, *plot) : 0;
 }
@@ -228,7 +241,8 @@ void addSweepOptions(CLI::App& command, SweepOptions& options, const std::string
     command.add_option("--jobs", options.jobs, "threads that run cases (default: every core)")
         ->check(CLI::Range(1u, 1024u));
     command.add_option("--shard", options.shard,
-                       "K/M: only the K-th of M slices of the cases, for an array job");
+                       "K/M: only the K-th of M slices of the cases, for an array job; the "
+                       "slice names its sweep, and `orven-batch join` puts the slices together");
     command.add_option("--format", options.format, "csv or json")
         ->check(CLI::IsMember({"csv", "json"}))
         ->capture_default_str();
