@@ -11,7 +11,7 @@ ExactComparison compareWithExact(const exact::Request& request, const std::vecto
     // double solver's reduced network can stand for no network at all.
     if (std::holds_alternative<QString>(request)) {
         comparison.unavailable =
-            QStringLiteral("the reduced network stands for a double network only when N1 = N4");
+            QStringLiteral("The reduced network stands for a double network only when N1 = N4.");
         return comparison;
     }
     exact::Reference reference;

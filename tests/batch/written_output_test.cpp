@@ -83,6 +83,15 @@ TEST(WrittenOutputTest, TheExactTablesHeadingsStandApart) {
         << run.out.toStdString();
 }
 
+TEST(WrittenOutputTest, WhyThereIsNoExactValueIsSaidInEnglish) {
+    const BatchRun run = runBatch(args(
+        {"simple-solver", "--populations", "600,600,600", "--format", "json", "--with-exact"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto json = nlohmann::json::parse(run.out.toStdString());
+    EXPECT_NE(json["exact"]["unavailable"].get<std::string>().find("reachable states"),
+              std::string::npos);
+}
+
 TEST(WrittenOutputTest, TheFullPrecisionEstimatesRoundToTheFiguresOfTheFile) {
     const auto fourDecimals = [](double value) { return std::nearbyint(value * 1e4) / 1e4; };
     // Short runs of long queues leave states visited for a moment.
