@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "orven/clock.h"
+#include "orven/input_rules.h"
 #include "orven/results_file.h"
 
 namespace orven::batch {
@@ -25,7 +26,8 @@ void BatchPlatform::showMessage(const QString& text, MessageIcon, const QString&
     QString line = title.isEmpty() ? text : title + QStringLiteral(": ") + text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ');
     messages_.append(line);
-    if (!quiet_) std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    if (!quiet_ && (!errorsOnly_ || title == errorTitle()))
+        std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
 
 QString BatchPlatform::askText(const QString&, const QString&, const QString& defaultAnswer) {

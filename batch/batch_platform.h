@@ -20,6 +20,9 @@ class BatchPlatform final : public Platform {
     const QStringList& messages() const { return messages_; }
     // Keeps messages without printing them, as a run among many in a sweep does.
     void setQuiet(bool quiet) { quiet_ = quiet; }
+    // Prints only the messages titled as errors, and keeps the others (the result line, the
+    // cut-off's notice), as a run whose output holds its result does.
+    void setErrorsOnly(bool errorsOnly) { errorsOnly_ = errorsOnly; }
     // False when a write to the results file failed.
     bool writesSucceeded() const { return writesSucceeded_; }
 
@@ -44,6 +47,7 @@ class BatchPlatform final : public Platform {
     QStringList messages_;
     bool writesSucceeded_ = true;
     bool quiet_ = false;
+    bool errorsOnly_ = false;
 };
 
 }  // namespace orven::batch

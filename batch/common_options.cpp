@@ -74,7 +74,10 @@ std::unique_ptr<BatchPlatform> makePlatform(const CommonOptions& options) {
     if (options.output) {
         output = QDir::current().absoluteFilePath(QString::fromStdString(*options.output));
     }
-    return std::make_unique<BatchPlatform>(seed, options.seed.has_value(), now, output);
+    auto platform = std::make_unique<BatchPlatform>(seed, options.seed.has_value(), now, output);
+    // The JSON holds the result that the result line gives.
+    platform->setErrorsOnly(options.format == "json");
+    return platform;
 }
 
 std::vector<int> parsePopulations(const std::string& text, std::size_t count) {

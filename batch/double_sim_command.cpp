@@ -43,6 +43,9 @@ nlohmann::ordered_json estimatesJson(const DoubleSimulator& simulator,
     for (const Fixed4 t : run.T.row(kSumRow)) T24.push_back(t.toDouble());
     nlohmann::ordered_json p24 = nlohmann::ordered_json::array();
     for (const Fixed4 p : estimates.p24()) p24.push_back(p.toDouble());
+    nlohmann::ordered_json full =
+        fullPrecisionEstimates(run.T, kQueues, run.clock, {run.count1, run.count2});
+    full["p24"] = fullPrecisionShares(run.T, kSumRow, run.clock);
     return {
         {"populations", populations},
         {"experiment", setup.experiment},
@@ -60,6 +63,7 @@ nlohmann::ordered_json estimatesJson(const DoubleSimulator& simulator,
         {"X2", estimates.X2.toDouble()},
         {"T24", T24},
         {"p24", p24},
+        {"estimates", full},
         {"intervals", intervalsJson(estimates.intervals, kSumRow)},
     };
 }

@@ -1,20 +1,27 @@
 // The subcommands exact-simple and exact-double: the exact steady state of either network for a
 // preset experiment or a rate table of its own, as a readable table or as JSON.
-#include <QFile>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <nlohmann/json.hpp>
+#include <stop_token>
+#include <thread>
 
 #include "commands.h"
 #include "common_options.h"
+#include "interrupt.h"
 #include "orven/exact/double_network.h"
 #include "orven/exact/exact_error.h"
 #include "orven/exact/experiment_rates.h"
 #include "orven/exact/model.h"
 #include "orven/exact/simple_network.h"
 #include "orven/number_text.h"
+#include "rate_table_option.h"
 
 namespace orven::batch {
 
@@ -31,29 +38,15 @@ bool isPresetName(const std::string& rates) {
     return rates == "simulator" || rates == "solver";
 }
 
-// A rate table given as JSON, in the text itself or in the file it names: one array of rates
-// per class (source), the rate with 0, 1, ... jobs waiting.
-exact::RateTable rateTableOption(const std::string& text) {
-    std::string json = text;
-    if (json.find('[') == std::string::npos) {
-        QFile file(QString::fromStdString(text));
-        if (!file.open(QIODevice::ReadOnly))
-            throw CLI::ValidationError("--rates", "no preset and no file named " + text);
-        json = file.readAll().toStdString();
-    }
-    try {
-        return nlohmann::json::parse(json).get<exact::RateTable>();
-    } catch (const nlohmann::json::exception&) {
-        throw CLI::ValidationError("--rates",
-                                   "a rate table is a JSON array of one array of rates per class, "
-                                   "for example [[1,1,1],[0.5,0.5],[1,1,1,1]]");
-    }
-}
-
 // The presets of the experiment for `network`, or the table given.
 exact::RateTable ratesFor(const ExactOptions& options, const std::vector<int>& populations,
                           exact::Network network) {
-    if (!isPresetName(options.rates)) return rateTableOption(options.rates);
+    if (!isPresetName(options.rates)) {
+        exact::RateTable table = rateTableOption(options.rates);
+        if (const std::string problem = rateTableProblem(table, populations); !problem.empty())
+            throw CLI::ValidationError("--rates", problem);
+        return table;
+    }
     if (network == exact::Network::Simple)
         // The simple network's solver and simulator share their presets.
         return exact::simpleSimulatorRates(options.experiment, populations);
@@ -118,13 +111,15 @@ QString marginalTable(const exact::ExactSolution& solution, const std::vector<QS
     };
     std::for_each(solution.marginals.begin(), solution.marginals.end(), measure);
     std::for_each(extraColumns.begin(), extraColumns.end(), measure);
+    QStringList titles;
+    for (std::size_t k = 1; k <= solution.marginals.size(); ++k)
+        titles << QStringLiteral("P(%1, n)").arg(k);
+    titles += QStringList(extraTitles.begin(), extraTitles.end());
+    for (const QString& title : titles) longest = std::max(longest, title.size());
     const int width = static_cast<int>(longest) + 2;
 
     QString text = padded(QStringLiteral("n"), 6);
-    for (std::size_t k = 1; k <= solution.marginals.size(); ++k) {
-        text += padded(QStringLiteral("P(%1, n)").arg(k), width);
-    }
-    for (const QString& title : extraTitles) text += padded(title, width);
+    for (const QString& title : titles) text += padded(title, width);
     text = text.trimmed() + u'\n';
     const auto cell = [&](const std::vector<double>& column, std::size_t n) {
         return padded(n < column.size() ? number(column[n]) : QStringLiteral("-"), width);
@@ -152,7 +147,7 @@ void addJsonProbabilities(nlohmann::ordered_json& json, const exact::ExactSoluti
                       {"balance_residual", solution.balanceResidual}};
 }
 
-void runExactSimple(const ExactOptions& options) {
+void runExactSimple(const ExactOptions& options, const std::atomic<bool>* cancel) {
     const auto classes = static_cast<std::size_t>(std::count(options.populations.begin(),
                                                              options.populations.end(), ',')) +
                          1;
@@ -161,7 +156,7 @@ void runExactSimple(const ExactOptions& options) {
     }
     const std::vector<int> populations = parsePopulations(options.populations, classes);
     const auto solution = exact::solveSimpleNetwork(
-        populations, ratesFor(options, populations, exact::Network::Simple));
+        populations, ratesFor(options, populations, exact::Network::Simple), cancel);
     if (options.format == "json") {
         auto json = jsonHeading("simple", populations, options.experiment, solution);
         json["rates"] = ratesName(options);
@@ -179,10 +174,10 @@ void runExactSimple(const ExactOptions& options) {
         u'\n' + marginalTable(solution, {}, {}));
 }
 
-void runExactDouble(const ExactOptions& options) {
+void runExactDouble(const ExactOptions& options, const std::atomic<bool>* cancel) {
     const std::vector<int> populations = parsePopulations(options.populations, 4);
     const auto solution = exact::solveDoubleNetwork(
-        populations, ratesFor(options, populations, exact::Network::Double));
+        populations, ratesFor(options, populations, exact::Network::Double), cancel);
     if (options.format == "json") {
         auto json = jsonHeading("double", populations, options.experiment, solution);
         json["rates"] = ratesName(options);
@@ -205,15 +200,40 @@ void runExactDouble(const ExactOptions& options) {
         marginalTable(solution, {QStringLiteral("P(n2 + n5 = n)")}, {solution.sumOfQueues2And5}));
 }
 
-// Runs one subcommand: a refusal of the model is a message on standard error and exit code 1.
-void runReportingRefusal(void (*run)(const ExactOptions&), const ExactOptions& options,
-                         int& exitCode) {
+// Ctrl-C as the cancel flag that the solve reads between its steps.
+class CancelOnInterrupt {
+  public:
+    explicit CancelOnInterrupt(const InterruptWatch& interrupt)
+        : watcher_([this, &interrupt](const std::stop_token& stop) {
+              std::mutex mutex;
+              std::condition_variable_any wake;
+              std::unique_lock lock(mutex);
+              while (!stop.stop_requested() && !interrupt.interrupted())
+                  wake.wait_for(lock, stop, std::chrono::milliseconds(20), [] { return false; });
+              if (interrupt.interrupted()) cancel_ = true;
+          }) {}
+    const std::atomic<bool>* flag() const { return &cancel_; }
+
+  private:
+    std::atomic<bool> cancel_{false};
+    std::jthread watcher_;
+};
+
+// Runs one subcommand: a refusal of the model is a message on standard error and exit code 1;
+// Ctrl-C ends the solve, as it ends a simulation.
+void runReportingRefusal(void (*run)(const ExactOptions&, const std::atomic<bool>*),
+                         const ExactOptions& options, int& exitCode) {
+    const InterruptWatch interrupt;
+    const CancelOnInterrupt cancel(interrupt);
     try {
-        run(options);
+        run(options, cancel.flag());
         exitCode = 0;
     } catch (const exact::ExactError& error) {
         std::fprintf(stderr, "orven-batch: %s\n", error.what());
         exitCode = 1;
+    } catch (const exact::Cancelled&) {
+        std::fprintf(stderr, "orven-batch: interrupted, nothing written\n");
+        exitCode = interrupt.exitStatus();
     }
 }
 

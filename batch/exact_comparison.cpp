@@ -7,15 +7,18 @@ namespace orven::batch {
 ExactComparison compareWithExact(const exact::Request& request, const std::vector<double>& outputs,
                                  const std::vector<std::optional<double>>& standardErrors) {
     ExactComparison comparison;
-    if (const QString* reason = std::get_if<QString>(&request)) {
-        comparison.unavailable = *reason;
+    // The programs' reasons are Greek, for their windows; orven-batch speaks English. Only the
+    // double solver's reduced network can stand for no network at all.
+    if (std::holds_alternative<QString>(request)) {
+        comparison.unavailable =
+            QStringLiteral("The reduced network stands for a double network only when N1 = N4.");
         return comparison;
     }
     exact::Reference reference;
     try {
         reference = exact::solveModel(std::get<exact::Model>(request));
     } catch (const exact::ExactError& error) {
-        comparison.unavailable = exact::refusalReason(error);
+        comparison.unavailable = QString::fromUtf8(error.what());
         return comparison;
     }
     comparison.states = reference.stateCount;

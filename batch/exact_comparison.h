@@ -16,12 +16,12 @@ struct ExactComparison {
     std::vector<double> throughputs;       // exact, per station
     std::vector<double> deviationPercent;  // of each output from its exact value
     std::vector<std::optional<double>> z;  // where the output has a standard error
-    QString unavailable;                   // why there is no exact value
+    QString unavailable;                   // why there is no exact value, in English
     bool available() const { return !throughputs.empty(); }
 };
 
-// Solves the request's model (or takes its reason) and compares the outputs with it; the
-// exact solution's refusal becomes the reason.
+// Solves the request's model and compares the outputs with it; without a model, or where the
+// exact solution refuses it, says why.
 ExactComparison compareWithExact(const exact::Request& request, const std::vector<double>& outputs,
                                  const std::vector<std::optional<double>>& standardErrors);
 

@@ -4,8 +4,11 @@
 
 #include "commands.h"
 #include "orven/version.h"
+#include "standard_streams.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runCommandLine(int argc, char** argv) {
     CLI::App app{"Headless runs of the orven solvers and simulators", "orven-batch"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "orven-batch " + std::string(orven::kVersion));
@@ -31,4 +34,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    orven::batch::silenceQtDiagnostics();
+    return orven::batch::standardOutputStatus(runCommandLine(argc, argv));
 }

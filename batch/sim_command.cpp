@@ -15,6 +15,13 @@ float runLengthOption(const std::string& text) {
     return runtime.value;
 }
 
+std::string precisionProblem(const std::string& text) {
+    double value = 0;
+    // Written so that NaN, which no comparison holds for, falls outside.
+    if (CLI::detail::lexical_cast(text, value) && value >= 1e-9 && value <= 1.0) return {};
+    return "must be a number from 1E-09 to 1";
+}
+
 void addSimRunOptions(CLI::App& command, SimRunOptions& options) {
     command
         .add_option("--runtime", options.runtime,
@@ -25,7 +32,7 @@ void addSimRunOptions(CLI::App& command, SimRunOptions& options) {
         .add_option("--precision", options.precision,
                     "go on, doubling the run length, until the 95 % half-width of every output "
                     "is at most this share of the output (0.005: half a per cent)")
-        ->check(CLI::Range(1e-9, 1.0));
+        ->check(precisionProblem);
     command
         .add_option("--max-runtime", options.maxRuntime,
                     "the longest run length that --precision may reach")
@@ -84,6 +91,30 @@ std::optional<nlohmann::ordered_json> reportPrecision(
         {"reached", met},
         {"relative_half_width", reached ? nlohmann::ordered_json(*reached) : nullptr},
         {"runtime", runtimeUsed}};
+}
+
+namespace {
+
+double fullShare(double part, double clock) {
+    return clock > 0.0 ? part / clock : 0.0;
+}
+
+}  // namespace
+
+nlohmann::ordered_json fullPrecisionShares(const sim::TimeTable& T, int row, double clock) {
+    nlohmann::ordered_json shares = nlohmann::ordered_json::array();
+    for (const Fixed4 time : T.row(row)) shares.push_back(fullShare(time.toDouble(), clock));
+    return shares;
+}
+
+nlohmann::ordered_json fullPrecisionEstimates(const sim::TimeTable& T, int rows, double clock,
+                                              const std::vector<std::int64_t>& firings) {
+    nlohmann::ordered_json X = nlohmann::ordered_json::array();
+    for (const std::int64_t count : firings)
+        X.push_back(fullShare(static_cast<double>(count), clock));
+    nlohmann::ordered_json P = nlohmann::ordered_json::array();
+    for (int row = 1; row <= rows; ++row) P.push_back(fullPrecisionShares(T, row, clock));
+    return {{"X", X}, {"P", P}};
 }
 
 nlohmann::ordered_json intervalsJson(const std::optional<sim::Intervals>& intervals, int rows) {

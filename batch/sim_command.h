@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -22,6 +23,9 @@ namespace orven::batch {
 
 // The --runtime option: a positive number up to 1E+14, or a refusal of the command line.
 float runLengthOption(const std::string& text);
+
+// Why a --precision text is refused (a number from 1E-09 to 1, which NaN is not), or "".
+std::string precisionProblem(const std::string& text);
 
 // What both simulator commands take beside the common options: the run length, a precision to
 // reach by lengthening the run, and the exact value beside the outputs.
@@ -68,6 +72,14 @@ nlohmann::ordered_json tableJson(const sim::StateTable<Value>& table, int rows, 
     }
     return json;
 }
+
+// The estimates at full double precision, beside the four-decimal figures that mirror the
+// results file: "X", each output's firings per unit of time, and "P", rows 1..rows of the time
+// table as shares of the clock; 0 for a run that simulated no time, as in the file.
+nlohmann::ordered_json fullPrecisionEstimates(const sim::TimeTable& T, int rows, double clock,
+                                              const std::vector<std::int64_t>& firings);
+// One row of the time table as shares of the clock, at full precision.
+nlohmann::ordered_json fullPrecisionShares(const sim::TimeTable& T, int row, double clock);
 
 // A simulator's Start, headless: Ctrl-C ends the run at its next hand-over. Nothing when the
 // run completed; otherwise the exit status, 130 (143, 129) for a run ended by SIGINT (SIGTERM,

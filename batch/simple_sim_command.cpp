@@ -42,6 +42,9 @@ nlohmann::ordered_json estimatesJson(const SimpleSimulator& simulator,
         {"P", tableJson(estimates.P, kSources, fixed)},
         {"psum", psum},
         {"X", estimates.X.toDouble()},
+        {"estimates",
+         fullPrecisionEstimates(simulator.lastRun().T, kSources, simulator.lastRun().clock,
+                                {simulator.lastRun().count})},
         {"intervals", intervalsJson(estimates.intervals, kSources)},
     };
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -13,7 +14,9 @@
 #include "interrupt.h"
 #include "orven/sim/rate_setup.h"
 #include "orven/ui/sweep_plot.h"
+#include "standard_streams.h"
 #include "sweep_cases.h"
+#include "sweep_plot_file.h"
 #include "sweep_plot_table.h"
 #include "sweep_pool.h"
 #include "sweep_runs.h"
@@ -97,11 +100,17 @@ class ProgressBar {
                      std::string(kWidth - filled, '.').c_str(), done, total_);
         if (done == total_) std::fputc('\n', stderr);
         std::fflush(stderr);
+        drawnPart_ = done < total_;
+    }
+    // Ends a bar left part drawn, so that a message after it starts a line of its own.
+    void endLine() const {
+        if (drawnPart_) std::fputc('\n', stderr);
     }
 
   private:
     std::size_t total_;
     bool shown_;
+    mutable bool drawnPart_ = false;
 };
 
 std::vector<std::size_t> populationCounts(const std::string& subcommand) {
@@ -123,7 +132,7 @@ std::array<double, 2> offsetsOption(const std::string& text) {
     bool ok = parts.size() == 2;
     for (std::size_t k = 0; ok && k < 2; ++k) {
         offsets[k] = parts[static_cast<qsizetype>(k)].trimmed().toDouble(&ok);
-        ok = ok && offsets[k] >= 0;
+        ok = ok && std::isfinite(offsets[k]) && offsets[k] >= 0;
     }
     if (!ok) throw CLI::ValidationError("--offsets", "expected K1S1,S4: two numbers of at least 0");
     return offsets;
@@ -139,10 +148,10 @@ QString plotPath(const std::string& path) {
 }
 
 // Refuses a plot that the cases cannot give before any case runs.
-void checkPlottable(const std::string& subcommand, const std::vector<SweepCase>& cases,
-                    const SweepSettings& settings) {
+void checkPlottable(const std::string& subcommand, const SweepCaseList& cases, std::size_t first,
+                    std::size_t last, const SweepSettings& settings) {
     std::vector<SweepRow> inputs;
-    for (const SweepCase& sweepCase : cases) inputs.push_back(inputColumns(sweepCase, settings));
+    for (std::size_t k = first; k < last; ++k) inputs.push_back(inputColumns(cases[k], settings));
     try {
         (void)sweepPlotTable(subcommand, inputs);
     } catch (const std::invalid_argument& refusal) {
@@ -153,7 +162,7 @@ void checkPlottable(const std::string& subcommand, const std::vector<SweepCase>&
 // Draws the rows; 0, or 1 with the reason on standard error when the file cannot be written.
 int drawPlot(const std::string& subcommand, const std::vector<SweepRow>& rows,
              const QString& path) {
-    const ui::SweepPlotOutcome outcome = ui::plotSweep(sweepPlotTable(subcommand, rows), path);
+    const ui::SweepPlotOutcome outcome = writeSweepPlot(sweepPlotTable(subcommand, rows), path);
     if (outcome.ok) return 0;
     std::fprintf(stderr, "orven-batch: the plot was not written to %s: %s\n",
                  path.toLocal8Bit().constData(), outcome.reason.toLocal8Bit().constData());
@@ -161,21 +170,18 @@ int drawPlot(const std::string& subcommand, const std::vector<SweepRow>& rows,
 }
 
 int runSweep(const std::string& subcommand, const SweepOptions& options) {
-    const std::vector<SweepCase> all =
-        sweepCases(subcommand, populationTuples(options.populations, populationCounts(subcommand)),
-                   experiments(subcommand, options.experiments), seedList(options.seeds));
+    const SweepCaseList all =
+        sweepCaseList(subcommand, options.populations, populationCounts(subcommand),
+                      experiments(subcommand, options.experiments), options.seeds);
     const auto [shard, shards] =
         options.shard ? shardOption(*options.shard) : std::pair<std::size_t, std::size_t>{1, 1};
     const auto [first, last] = shardRange(all.size(), shard, shards);
-    const std::vector<SweepCase> cases(all.begin() + static_cast<std::ptrdiff_t>(first),
-                                       all.begin() + static_cast<std::ptrdiff_t>(last));
+    const std::size_t cases = last - first;
 
     const InterruptWatch interrupt;
     SweepSettings settings;
     settings.subcommand = subcommand;
-    for (const SweepCase& sweepCase : all)
-        settings.populationColumns =
-            std::max(settings.populationColumns, sweepCase.populations.size());
+    settings.populationColumns = all.populationColumns();
     settings.withExact = options.withExact || options.run.withExact;
     settings.timing = !options.noTiming;
     settings.run = options.run;
@@ -188,7 +194,7 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
     }
     const std::optional<QString> plot =
         options.plot ? std::optional<QString>(plotPath(*options.plot)) : std::nullopt;
-    if (plot) checkPlottable(subcommand, cases, settings);
+    if (plot) checkPlottable(subcommand, all, first, last, settings);
     // A slice names its sweep, so that `join` can check that its slices make the whole.
     const bool csv = options.format == "csv";
     const std::optional<ShardFrame> frame =
@@ -199,24 +205,28 @@ int runSweep(const std::string& subcommand, const SweepOptions& options) {
     if (frame) printLine(shardOpening(*frame, csv));
 
     RowPrinter printer(options.format == "csv");
-    const ProgressBar progress(cases.size());
+    const ProgressBar progress(cases);
     std::vector<SweepRow> plotted;
     const unsigned threads = options.jobs.value_or(std::thread::hardware_concurrency());
     std::size_t shown = 0;
-    const std::size_t printed = runSweepCases(cases, settings, threads, [&](SweepRow row) {
+    const auto caseAt = [&all, first](std::size_t k) { return all[first + k]; };
+    const std::size_t printed = runSweepCases(cases, caseAt, settings, threads, [&](SweepRow row) {
         printer.print(row);
         progress.update(++shown);
         if (plot) plotted.push_back(std::move(row));
-        return true;
+        // Rows that cannot be written are not worth computing.
+        return !standardOutputFailed();
     });
     printer.finish();
     if (frame) {
         printLine(shardEnding(*frame, csv, printed));
         std::fflush(stdout);
     }
+    // Standard output failed: the program says so as it ends, and draws no plot of lost rows.
+    if (standardOutputFailed()) return 1;
     if (interrupt.interrupted()) {
-        std::fprintf(stderr, "\norven-batch: interrupted after %zu of %zu cases\n", printed,
-                     cases.size());
+        progress.endLine();
+        std::fprintf(stderr, "orven-batch: interrupted after %zu of %zu cases\n", printed, cases);
         return interrupt.exitStatus();
     }
     return plot ? drawPlot(subcommand, plotted, *plot) : 0;

@@ -3,15 +3,22 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <map>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 namespace orven::batch {
 
 std::size_t runSweepCases(const std::vector<SweepCase>& cases, const SweepSettings& settings,
                           unsigned threads, const std::function<bool(SweepRow)>& take) {
-    std::vector<std::optional<SweepRow>> rows(cases.size());
+    return runSweepCases(
+        cases.size(), [&](std::size_t index) { return cases[index]; }, settings, threads, take);
+}
+
+std::size_t runSweepCases(std::size_t count, const std::function<SweepCase(std::size_t)>& caseAt,
+                          const SweepSettings& settings, unsigned threads,
+                          const std::function<bool(SweepRow)>& take) {
+    std::map<std::size_t, SweepRow> rows;
     std::mutex mutex;
     std::condition_variable ready;
     std::atomic<std::size_t> next{0};
@@ -19,16 +26,16 @@ std::size_t runSweepCases(const std::vector<SweepCase>& cases, const SweepSettin
     const auto stopped = [&] {
         return stop.load() || (settings.interrupt != nullptr && *settings.interrupt != 0);
     };
-    const unsigned workerCount = std::clamp<unsigned>(
-        threads, 1, static_cast<unsigned>(std::max<std::size_t>(cases.size(), 1)));
+    const auto workerCount =
+        static_cast<unsigned>(std::max<std::size_t>(1, std::min<std::size_t>(threads, count)));
     std::size_t running = workerCount;
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < workerCount; ++t) {
         workers.emplace_back([&] {
-            for (std::size_t i = next++; i < cases.size() && !stopped(); i = next++) {
-                SweepRow row = runSweepCase(cases[i], settings);
+            for (std::size_t i = next++; i < count && !stopped(); i = next++) {
+                SweepRow row = runSweepCase(caseAt(i), settings);
                 const std::lock_guard lock(mutex);
-                rows[i] = std::move(row);
+                rows.emplace(i, std::move(row));
                 ready.notify_all();
             }
             const std::lock_guard lock(mutex);
@@ -38,11 +45,13 @@ std::size_t runSweepCases(const std::vector<SweepCase>& cases, const SweepSettin
     }
 
     std::size_t taken = 0;
-    for (; taken < cases.size(); ++taken) {
+    for (; taken < count; ++taken) {
         std::unique_lock lock(mutex);
-        ready.wait(lock, [&] { return rows[taken].has_value() || running == 0; });
-        if (!rows[taken]) break;
-        SweepRow row = std::move(*rows[taken]);
+        ready.wait(lock, [&] { return rows.contains(taken) || running == 0; });
+        const auto found = rows.find(taken);
+        if (found == rows.end()) break;
+        SweepRow row = std::move(found->second);
+        rows.erase(found);
         lock.unlock();
         if (stopped() || !take(std::move(row))) break;
     }

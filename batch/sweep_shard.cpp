@@ -35,20 +35,21 @@ std::string ShardFrame::name() const {
     return std::to_string(shard) + '/' + std::to_string(shards);
 }
 
-std::string sweepIdentity(const std::vector<SweepCase>& all, const SweepSettings& settings,
+std::string sweepIdentity(const SweepCaseList& all, const SweepSettings& settings,
                           const std::string& format) {
-    Json seeds = Json::array();
-    for (const SweepCase& sweepCase : all) seeds.push_back(sweepCase.runSeed);
     const Json key = {format,
                       settings.subcommand,
                       settings.populationColumns,
                       settings.withExact,
                       settings.timing,
                       simulatorRuns(settings),
-                      settings.subcommand == "double-solver" ? Json(settings.offsets) : Json(),
-                      seeds};
+                      settings.subcommand == "double-solver" ? Json(settings.offsets) : Json()};
+    // The cases one at a time, so that a long sweep is hashed without holding them all.
+    std::uint64_t hash = textHash(key.dump());
+    for (std::size_t k = 0; k < all.size(); ++k)
+        hash = textHash(std::to_string(all[k].runSeed) + ',', hash);
     char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, textHash(key.dump()));
+    std::snprintf(text, sizeof text, "%016" PRIx64, hash);
     return text;
 }
 

@@ -26,7 +26,7 @@ struct ShardFrame {
 // 16 hex digits hashed from what makes the rows of a sweep: its cases, the settings of their
 // runs and the format. Threads, slicing and the plot do not change it, nor does a different
 // spelling of the same cases or run length.
-std::string sweepIdentity(const std::vector<SweepCase>& all, const SweepSettings& settings,
+std::string sweepIdentity(const SweepCaseList& all, const SweepSettings& settings,
                           const std::string& format);
 
 // The lines around a slice's rows. CSV: a comment line before the header, and one after the

@@ -13,9 +13,12 @@ struct BatchRun {
     QByteArray err;
 };
 
-inline BatchRun runBatch(const QStringList& arguments, const QString& folder = QString()) {
+// `standardOutput`: a file that takes standard output in place of the pipe that reads it.
+inline BatchRun runBatch(const QStringList& arguments, const QString& folder = QString(),
+                         const QString& standardOutput = QString()) {
     QProcess process;
     if (!folder.isEmpty()) process.setWorkingDirectory(folder);
+    if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
     process.start(QStringLiteral(ORVEN_BATCH_PROGRAM), arguments);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
