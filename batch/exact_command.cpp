@@ -1,6 +1,5 @@
 // The subcommands exact-simple and exact-double: the exact steady state of either network for a
 // preset experiment or a rate table of its own, as a readable table or as JSON.
-#include <QFile>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
@@ -9,9 +8,9 @@
 
 #include "commands.h"
 #include "common_options.h"
+#include "exact_options.h"
 #include "orven/exact/double_network.h"
 #include "orven/exact/exact_error.h"
-#include "orven/exact/experiment_rates.h"
 #include "orven/exact/model.h"
 #include "orven/exact/simple_network.h"
 #include "orven/number_text.h"
@@ -19,52 +18,6 @@
 namespace orven::batch {
 
 namespace {
-
-struct ExactOptions {
-    std::string populations;
-    int experiment = 0;
-    std::string format = "table";
-    std::string rates = "simulator";  // whose presets, or a rate table as JSON
-};
-
-bool isPresetName(const std::string& rates) {
-    return rates == "simulator" || rates == "solver";
-}
-
-// A rate table given as JSON, in the text itself or in the file it names: one array of rates
-// per class (source), the rate with 0, 1, ... jobs waiting.
-exact::RateTable rateTableOption(const std::string& text) {
-    std::string json = text;
-    if (json.find('[') == std::string::npos) {
-        QFile file(QString::fromStdString(text));
-        if (!file.open(QIODevice::ReadOnly))
-            throw CLI::ValidationError("--rates", "no preset and no file named " + text);
-        json = file.readAll().toStdString();
-    }
-    try {
-        return nlohmann::json::parse(json).get<exact::RateTable>();
-    } catch (const nlohmann::json::exception&) {
-        throw CLI::ValidationError("--rates",
-                                   "a rate table is a JSON array of one array of rates per class, "
-                                   "for example [[1,1,1],[0.5,0.5],[1,1,1,1]]");
-    }
-}
-
-// The presets of the experiment for `network`, or the table given.
-exact::RateTable ratesFor(const ExactOptions& options, const std::vector<int>& populations,
-                          exact::Network network) {
-    if (!isPresetName(options.rates)) return rateTableOption(options.rates);
-    if (network == exact::Network::Simple)
-        // The simple network's solver and simulator share their presets.
-        return exact::simpleSimulatorRates(options.experiment, populations);
-    return options.rates == "solver" ? exact::doubleSolverRates(options.experiment, populations)
-                                     : exact::doubleSimulatorRates(options.experiment, populations);
-}
-
-// What the rates were, for the output: the preset's name or "table".
-std::string ratesName(const ExactOptions& options) {
-    return isPresetName(options.rates) ? options.rates : "table";
-}
 
 void addExactOptions(CLI::App& command, ExactOptions& options, const std::string& example) {
     command.add_option("--populations", options.populations, "populations, for example " + example)
@@ -153,13 +106,7 @@ void addJsonProbabilities(nlohmann::ordered_json& json, const exact::ExactSoluti
 }
 
 void runExactSimple(const ExactOptions& options) {
-    const auto classes = static_cast<std::size_t>(std::count(options.populations.begin(),
-                                                             options.populations.end(), ',')) +
-                         1;
-    if (classes < 2 || classes > 4) {
-        throw CLI::ValidationError("--populations", "give 2, 3 or 4 populations");
-    }
-    const std::vector<int> populations = parsePopulations(options.populations, classes);
+    const std::vector<int> populations = exactSimplePopulations(options.populations);
     const auto solution = exact::solveSimpleNetwork(
         populations, ratesFor(options, populations, exact::Network::Simple));
     if (options.format == "json") {

@@ -1,0 +1,71 @@
+#include "sweep_plan.h"
+
+#include <CLI/CLI.hpp>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <thread>
+
+#include "orven/sim/rate_setup.h"
+
+namespace orven::batch {
+
+namespace {
+
+std::vector<std::size_t> populationCounts(const std::string& subcommand) {
+    if (subcommand == "simple-solver") return {2, 3, 4};
+    if (subcommand == "double-solver") return {5};
+    if (subcommand == "simple-sim") return {3};
+    return {4};
+}
+
+std::vector<std::string> experiments(const std::string& subcommand, const std::string& text) {
+    if (subcommand == "simple-sim") return experimentList(text, 0, sim::kRandomExperiment, {});
+    if (subcommand == "simple-solver") return experimentList(text, 0, 2, {});
+    return experimentList(text, 0, 2, {"random"});
+}
+
+std::array<double, 2> offsetsOption(const std::string& text) {
+    const QStringList parts = QString::fromStdString(text).split(u',');
+    std::array<double, 2> offsets{};
+    bool ok = parts.size() == 2;
+    for (std::size_t k = 0; ok && k < 2; ++k) {
+        offsets[k] = parts[static_cast<qsizetype>(k)].trimmed().toDouble(&ok);
+        ok = ok && offsets[k] >= 0;
+    }
+    if (!ok) throw CLI::ValidationError("--offsets", "expected K1S1,S4: two numbers of at least 0");
+    return offsets;
+}
+
+}  // namespace
+
+SweepPlan planSweep(const std::string& subcommand, const SweepOptions& options) {
+    const std::vector<SweepCase> all =
+        sweepCases(subcommand, populationTuples(options.populations, populationCounts(subcommand)),
+                   experiments(subcommand, options.experiments), seedList(options.seeds));
+    const auto [shard, shards] =
+        options.shard ? shardOption(*options.shard) : std::pair<std::size_t, std::size_t>{1, 1};
+    const auto [first, last] = shardRange(all.size(), shard, shards);
+
+    SweepPlan plan;
+    plan.cases.assign(all.begin() + static_cast<std::ptrdiff_t>(first),
+                      all.begin() + static_cast<std::ptrdiff_t>(last));
+    SweepSettings& settings = plan.settings;
+    settings.subcommand = subcommand;
+    for (const SweepCase& sweepCase : all)
+        settings.populationColumns =
+            std::max(settings.populationColumns, sweepCase.populations.size());
+    settings.withExact = options.withExact || options.run.withExact;
+    settings.timing = !options.noTiming;
+    settings.run = options.run;
+    settings.offsets = offsetsOption(options.offsets);
+    if (subcommand == "simple-sim" || subcommand == "double-sim") {
+        // A bad run length refuses the command line before any case runs.
+        sim::RunController check;
+        applySimRunOptions(settings.run, check);
+    }
+    plan.threads = options.jobs.value_or(std::thread::hardware_concurrency());
+    return plan;
+}
+
+}  // namespace orven::batch
