@@ -8,8 +8,7 @@ namespace {
 void quieten(CLI::App& command) {
     command.callback([] {});
     for (CLI::Option* option : command.get_options()) option->capture_default_str();
-    for (CLI::App* sub : command.get_subcommands([](CLI::App*) { return true; }))
-        quieten(*sub);
+    for (CLI::App* sub : command.get_subcommands([](CLI::App*) { return true; })) quieten(*sub);
 }
 
 }  // namespace

@@ -76,8 +76,7 @@ py::object simulate(Simulator& simulator, const CommandLine& command, const Text
             }
             if (run.withExact)
                 out["exact"] = batch::comparisonJson(batch::compareWithExact(
-                    simulator.exactModel(), simulator.outputs(),
-                    simulator.outputStandardErrors()));
+                    simulator.exactModel(), simulator.outputs(), simulator.outputStandardErrors()));
             return out;
         },
         [&stop] { stop = 1; });

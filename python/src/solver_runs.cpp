@@ -28,8 +28,8 @@ py::object solve(Solver& solver, batch::BatchPlatform& platform, bool withExact,
             const solver_kit::StartResult result = solver.start(platform);
             if (result.end != solver_kit::StartEnd::Completed)
                 return std::pair<nlohmann::ordered_json, QString>{};
-            auto figures =
-                batch::solverRunJson(solver.state(), solver.Xout(), result, solver.experimentCode());
+            auto figures = batch::solverRunJson(solver.state(), solver.Xout(), result,
+                                                solver.experimentCode());
             if (!extra.is_null()) figures.update(extra);
             if (withExact)
                 figures["exact"] = batch::comparisonJson(
