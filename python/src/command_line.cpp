@@ -4,22 +4,31 @@ namespace orven::python {
 
 namespace {
 
-// Every subcommand keeps still when parsed and knows the default of each option.
-void quieten(CLI::App& command) {
-    command.callback([] {});
+// Ends the parse once every option is read and checked, before the subcommand runs. The
+// subcommand's callback keeps the options it binds alive, so it stays in place.
+struct Parsed {};
+
+// Every option of every subcommand knows its default.
+void captureDefaults(CLI::App& command) {
     for (CLI::Option* option : command.get_options()) option->capture_default_str();
-    for (CLI::App* sub : command.get_subcommands([](CLI::App*) { return true; })) quieten(*sub);
+    for (CLI::App* sub : command.get_subcommands([](CLI::App*) { return true; }))
+        captureDefaults(*sub);
 }
 
 }  // namespace
 
-CommandLine::CommandLine(Registration registration, const std::vector<std::string>& words) {
-    int exitCode = 0;
-    registration(app_, exitCode);
-    quieten(app_);
+CommandLine::CommandLine(Registration registration, std::vector<std::string> path,
+                         const std::vector<std::string>& words) {
+    registration(app_, exitCode_);
+    captureDefaults(app_);
+    app_.parse_complete_callback([] { throw Parsed{}; });
+    path.insert(path.end(), words.begin(), words.end());
     std::vector<const char*> argv{"orven-batch"};
-    for (const std::string& word : words) argv.push_back(word.c_str());
-    app_.parse(static_cast<int>(argv.size()), argv.data());
+    for (const std::string& word : path) argv.push_back(word.c_str());
+    try {
+        app_.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const Parsed&) {
+    }
     for (auto named = command_->get_subcommands(); !named.empty();
          named = command_->get_subcommands())
         command_ = named.front();

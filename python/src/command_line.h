@@ -12,14 +12,15 @@ namespace orven::python {
 
 // Keyword arguments read as orven-batch reads its command line: the subcommand, registered as
 // orven-batch registers it, parses them, so that its checks, defaults and refusals are the
-// program's own. Its callback never runs.
+// program's own. The subcommand itself never runs.
 class CommandLine {
   public:
     using Registration = void (*)(CLI::App&, int&);
 
-    // `words`: what follows "orven-batch" on a command line, the subcommand's path first.
+    // `path`: the subcommand's names as typed after "orven-batch"; `words`: its options.
     // Throws CLI::ParseError with the line orven-batch prints after its name.
-    CommandLine(Registration registration, const std::vector<std::string>& words);
+    CommandLine(Registration registration, std::vector<std::string> path,
+                const std::vector<std::string>& words);
     CommandLine(const CommandLine&) = delete;
     CommandLine& operator=(const CommandLine&) = delete;
 
@@ -46,6 +47,7 @@ class CommandLine {
     batch::SimRunOptions simRun() const;
 
   private:
+    int exitCode_ = 0;  // what the subcommand's callback, bound but never run, would set
     CLI::App app_;
     CLI::App* command_ = &app_;
 };

@@ -28,9 +28,7 @@ struct ExactInputs {
 // The options of exact-simple or exact-double, checked as orven-batch checks them.
 ExactInputs exactInputs(const char* subcommand, const std::vector<std::string>& words,
                         exact::Network network) {
-    std::vector<std::string> line{subcommand};
-    line.insert(line.end(), words.begin(), words.end());
-    const CommandLine command(batch::addExactCommands, line);
+    const CommandLine command(batch::addExactCommands, {subcommand}, words);
     ExactInputs inputs;
     inputs.options.populations = command.value<std::string>("--populations");
     inputs.options.experiment = command.value<int>("--experiment");

@@ -87,18 +87,11 @@ py::object simulate(Simulator& simulator, const CommandLine& command, const Text
     return out;
 }
 
-std::vector<std::string> commandLine(const char* subcommand,
-                                     const std::vector<std::string>& words) {
-    std::vector<std::string> line{subcommand};
-    line.insert(line.end(), words.begin(), words.end());
-    return line;
-}
-
 }  // namespace
 
 py::object simpleSim(const std::vector<std::string>& words) {
     using namespace simple_sim;
-    const CommandLine command(batch::addSimpleSimCommand, commandLine("simple-sim", words));
+    const CommandLine command(batch::addSimpleSimCommand, {"simple-sim"}, words);
     const std::vector<int> populations =
         batch::parsePopulations(command.value<std::string>("--populations"), kSources);
     SimpleSimulator simulator;
@@ -140,7 +133,7 @@ py::object simpleSim(const std::vector<std::string>& words) {
 
 py::object doubleSim(const std::vector<std::string>& words) {
     using namespace double_sim;
-    const CommandLine command(batch::addDoubleSimCommand, commandLine("double-sim", words));
+    const CommandLine command(batch::addDoubleSimCommand, {"double-sim"}, words);
     const std::vector<int> populations =
         batch::parsePopulations(command.value<std::string>("--populations"), kFields);
     const auto experiment = command.value<std::string>("--experiment");

@@ -47,9 +47,7 @@ py::object solve(Solver& solver, batch::BatchPlatform& platform, bool withExact,
 }  // namespace
 
 py::object simpleSolver(const std::vector<std::string>& words) {
-    std::vector<std::string> line{"simple-solver"};
-    line.insert(line.end(), words.begin(), words.end());
-    const CommandLine command(batch::addSimpleSolverCommand, line);
+    const CommandLine command(batch::addSimpleSolverCommand, {"simple-solver"}, words);
     const std::vector<int> populations =
         batch::classPopulations(command.value<std::string>("--populations"));
     const auto platform = batch::makePlatform(command.common());
@@ -65,9 +63,7 @@ py::object simpleSolver(const std::vector<std::string>& words) {
 }
 
 py::object doubleSolver(const std::vector<std::string>& words) {
-    std::vector<std::string> line{"double-solver"};
-    line.insert(line.end(), words.begin(), words.end());
-    const CommandLine command(batch::addDoubleSolverCommand, line);
+    const CommandLine command(batch::addDoubleSolverCommand, {"double-solver"}, words);
     const std::vector<int> stations =
         batch::parsePopulations(command.value<std::string>("--populations"), 5);
     const auto offsets = batch::parseOffsets(command.value<std::string>("--offsets"), stations);

@@ -37,9 +37,7 @@ batch::SweepOptions sweepOptions(const CommandLine& command) {
 }  // namespace
 
 py::object sweep(const std::vector<std::string>& words) {
-    std::vector<std::string> line{"sweep"};
-    line.insert(line.end(), words.begin(), words.end());
-    const CommandLine command(batch::addSweepCommand, line);
+    const CommandLine command(batch::addSweepCommand, {"sweep"}, words);
     batch::SweepPlan plan = planSweep(command.subcommand(), sweepOptions(command));
     volatile std::sig_atomic_t stop = 0;
     plan.settings.interrupt = &stop;
