@@ -56,9 +56,9 @@ def _value(value):
     """Lists of numbers become arrays (rows of unequal length padded with NaN, None as NaN)."""
     if isinstance(value, dict):
         return Result(value)
-    if not isinstance(value, list):
+    if not isinstance(value, list) or not value:
         return value
-    if value and all(isinstance(row, list) and _numbers(row) for row in value):
+    if all(isinstance(row, list) and _numbers(row) for row in value):
         table = np.full((len(value), max(len(row) for row in value)), np.nan)
         for i, row in enumerate(value):
             table[i, : len(row)] = [np.nan if item is None else item for item in row]
