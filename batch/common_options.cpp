@@ -99,6 +99,32 @@ std::vector<int> parsePopulations(const std::string& text, std::size_t count) {
     return populations;
 }
 
+std::vector<int> classPopulations(const std::string& text) {
+    const auto count = static_cast<std::size_t>(QString::fromStdString(text).count(u',') + 1);
+    if (count < 2 || count > 4) {
+        throw CLI::ValidationError("--populations",
+                                   "expected 2, 3 or 4 populations separated by commas");
+    }
+    return parsePopulations(text, count);
+}
+
+std::array<double, 2> parseOffsets(const std::string& text, const std::vector<int>& stations) {
+    const QStringList parts = QString::fromStdString(text).split(u',');
+    const std::array<int, 2> limits{stations[0], stations[3]};
+    std::array<double, 2> offsets{};
+    bool ok = parts.size() == 2;
+    for (std::size_t k = 0; ok && k < offsets.size(); ++k) {
+        offsets[k] = parts[static_cast<qsizetype>(k)].trimmed().toDouble(&ok);
+        ok = ok && offsets[k] >= 0 && offsets[k] <= limits[k];
+    }
+    if (!ok) {
+        throw CLI::ValidationError("--offsets",
+                                   "expected K1S1,S4: two numbers, K1S1 from 0 to N1 and S4 "
+                                   "from 0 to N4");
+    }
+    return offsets;
+}
+
 void printText(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);

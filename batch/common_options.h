@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,6 +32,13 @@ std::unique_ptr<BatchPlatform> makePlatform(const CommonOptions& options);
 
 // "5,5,5" as whole populations, each from 1 to 32767, exactly `count` of them.
 std::vector<int> parsePopulations(const std::string& text, std::size_t count);
+
+// The simple network's populations: one whole number per class, R = 2, 3 or 4 of them.
+std::vector<int> classPopulations(const std::string& text);
+
+// "K1S1,S4": the double network's offsets, each from 0 to the population of its station (N1,
+// N4) among the five `stations`.
+std::array<double, 2> parseOffsets(const std::string& text, const std::vector<int>& stations);
 
 // Writes UTF-8 text to standard output as it stands.
 void printText(const QString& text);

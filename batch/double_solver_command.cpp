@@ -21,25 +21,6 @@ struct DoubleSolverOptions {
     std::string experiment = "0";
 };
 
-// "K1S1,S4": two numbers, each from 0 to the population it is an offset of (N1, N4), as the
-// window's fields are held.
-std::array<double, 2> parseOffsets(const std::string& text, const std::vector<int>& stations) {
-    const QStringList parts = QString::fromStdString(text).split(u',');
-    const std::array<int, 2> limits{stations[0], stations[3]};
-    std::array<double, 2> offsets{};
-    bool ok = parts.size() == 2;
-    for (std::size_t k = 0; ok && k < offsets.size(); ++k) {
-        offsets[k] = parts[static_cast<qsizetype>(k)].trimmed().toDouble(&ok);
-        ok = ok && offsets[k] >= 0 && offsets[k] <= limits[k];
-    }
-    if (!ok) {
-        throw CLI::ValidationError("--offsets",
-                                   "expected K1S1,S4: two numbers, K1S1 from 0 to N1 and S4 "
-                                   "from 0 to N4");
-    }
-    return offsets;
-}
-
 int run(const DoubleSolverOptions& options) {
     const std::vector<int> stations = parsePopulations(options.populations, 5);
     const auto offsets = parseOffsets(options.offsets, stations);

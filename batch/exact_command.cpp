@@ -14,10 +14,10 @@
 
 #include "commands.h"
 #include "common_options.h"
+#include "exact_options.h"
 #include "interrupt.h"
 #include "orven/exact/double_network.h"
 #include "orven/exact/exact_error.h"
-#include "orven/exact/experiment_rates.h"
 #include "orven/exact/model.h"
 #include "orven/exact/simple_network.h"
 #include "orven/number_text.h"
@@ -26,38 +26,6 @@
 namespace orven::batch {
 
 namespace {
-
-struct ExactOptions {
-    std::string populations;
-    int experiment = 0;
-    std::string format = "table";
-    std::string rates = "simulator";  // whose presets, or a rate table as JSON
-};
-
-bool isPresetName(const std::string& rates) {
-    return rates == "simulator" || rates == "solver";
-}
-
-// The presets of the experiment for `network`, or the table given.
-exact::RateTable ratesFor(const ExactOptions& options, const std::vector<int>& populations,
-                          exact::Network network) {
-    if (!isPresetName(options.rates)) {
-        exact::RateTable table = rateTableOption(options.rates);
-        if (const std::string problem = rateTableProblem(table, populations); !problem.empty())
-            throw CLI::ValidationError("--rates", problem);
-        return table;
-    }
-    if (network == exact::Network::Simple)
-        // The simple network's solver and simulator share their presets.
-        return exact::simpleSimulatorRates(options.experiment, populations);
-    return options.rates == "solver" ? exact::doubleSolverRates(options.experiment, populations)
-                                     : exact::doubleSimulatorRates(options.experiment, populations);
-}
-
-// What the rates were, for the output: the preset's name or "table".
-std::string ratesName(const ExactOptions& options) {
-    return isPresetName(options.rates) ? options.rates : "table";
-}
 
 void addExactOptions(CLI::App& command, ExactOptions& options, const std::string& example) {
     command.add_option("--populations", options.populations, "populations, for example " + example)
@@ -148,13 +116,7 @@ void addJsonProbabilities(nlohmann::ordered_json& json, const exact::ExactSoluti
 }
 
 void runExactSimple(const ExactOptions& options, const std::atomic<bool>* cancel) {
-    const auto classes = static_cast<std::size_t>(std::count(options.populations.begin(),
-                                                             options.populations.end(), ',')) +
-                         1;
-    if (classes < 2 || classes > 4) {
-        throw CLI::ValidationError("--populations", "give 2, 3 or 4 populations");
-    }
-    const std::vector<int> populations = parsePopulations(options.populations, classes);
+    const std::vector<int> populations = exactSimplePopulations(options.populations);
     const auto solution = exact::solveSimpleNetwork(
         populations, ratesFor(options, populations, exact::Network::Simple), cancel);
     if (options.format == "json") {

@@ -19,16 +19,6 @@ struct SimpleSolverOptions {
     int experiment = 0;
 };
 
-// The populations text holds one whole number per class, R = 2, 3 or 4 of them.
-std::vector<int> classPopulations(const std::string& text) {
-    const auto count = static_cast<std::size_t>(QString::fromStdString(text).count(u',') + 1);
-    if (count < 2 || count > 4) {
-        throw CLI::ValidationError("--populations",
-                                   "expected 2, 3 or 4 populations separated by commas");
-    }
-    return parsePopulations(text, count);
-}
-
 int run(const SimpleSolverOptions& options) {
     const std::vector<int> populations = classPopulations(options.populations);
     const auto platform = makePlatform(options.common);

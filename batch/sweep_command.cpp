@@ -2,20 +2,17 @@
 // row per case in case order, as CSV or JSON; a slice of it for a cluster's array job.
 #include <unistd.h>
 #include <QString>
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "commands.h"
 #include "common_options.h"
 #include "interrupt.h"
-#include "orven/sim/rate_setup.h"
 #include "orven/ui/sweep_plot.h"
 #include "standard_streams.h"
 #include "sweep_cases.h"
+#include "sweep_plan.h"
 #include "sweep_plot_file.h"
 #include "sweep_plot_table.h"
 #include "sweep_pool.h"
@@ -25,20 +22,6 @@
 namespace orven::batch {
 
 namespace {
-
-struct SweepOptions {
-    std::string populations;
-    std::string experiments = "0";
-    std::string seeds = "1";
-    std::string offsets = "0,0";
-    std::optional<unsigned> jobs;
-    std::optional<std::string> shard;
-    std::string format = "csv";
-    bool withExact = false;
-    bool noTiming = false;
-    std::optional<std::string> plot;
-    SimRunOptions run;
-};
 
 // A CSV cell: numbers as JSON writes them (shortest exact form), text quoted where it must be.
 std::string csvCell(const nlohmann::ordered_json& value) {
@@ -113,31 +96,6 @@ class ProgressBar {
     mutable bool drawnPart_ = false;
 };
 
-std::vector<std::size_t> populationCounts(const std::string& subcommand) {
-    if (subcommand == "simple-solver") return {2, 3, 4};
-    if (subcommand == "double-solver") return {5};
-    if (subcommand == "simple-sim") return {3};
-    return {4};
-}
-
-std::vector<std::string> experiments(const std::string& subcommand, const std::string& text) {
-    if (subcommand == "simple-sim") return experimentList(text, 0, sim::kRandomExperiment, {});
-    if (subcommand == "simple-solver") return experimentList(text, 0, 2, {});
-    return experimentList(text, 0, 2, {"random"});
-}
-
-std::array<double, 2> offsetsOption(const std::string& text) {
-    const QStringList parts = QString::fromStdString(text).split(u',');
-    std::array<double, 2> offsets{};
-    bool ok = parts.size() == 2;
-    for (std::size_t k = 0; ok && k < 2; ++k) {
-        offsets[k] = parts[static_cast<qsizetype>(k)].trimmed().toDouble(&ok);
-        ok = ok && std::isfinite(offsets[k]) && offsets[k] >= 0;
-    }
-    if (!ok) throw CLI::ValidationError("--offsets", "expected K1S1,S4: two numbers of at least 0");
-    return offsets;
-}
-
 // The plot's file: SVG or PNG by the end of its name.
 QString plotPath(const std::string& path) {
     const QString name = QString::fromStdString(path);
@@ -170,53 +128,37 @@ int drawPlot(const std::string& subcommand, const std::vector<SweepRow>& rows,
 }
 
 int runSweep(const std::string& subcommand, const SweepOptions& options) {
-    const SweepCaseList all =
-        sweepCaseList(subcommand, options.populations, populationCounts(subcommand),
-                      experiments(subcommand, options.experiments), options.seeds);
-    const auto [shard, shards] =
-        options.shard ? shardOption(*options.shard) : std::pair<std::size_t, std::size_t>{1, 1};
-    const auto [first, last] = shardRange(all.size(), shard, shards);
-    const std::size_t cases = last - first;
-
+    SweepPlan plan = planSweep(subcommand, options);
+    const SweepCaseList& all = plan.all;
+    const std::size_t cases = plan.size();
+    SweepSettings& settings = plan.settings;
     const InterruptWatch interrupt;
-    SweepSettings settings;
-    settings.subcommand = subcommand;
-    settings.populationColumns = all.populationColumns();
-    settings.withExact = options.withExact || options.run.withExact;
-    settings.timing = !options.noTiming;
-    settings.run = options.run;
-    settings.offsets = offsetsOption(options.offsets);
     settings.interrupt = interrupt.flag();
-    if (subcommand == "simple-sim" || subcommand == "double-sim") {
-        // A bad run length refuses the command line before any case runs.
-        sim::RunController check;
-        applySimRunOptions(settings.run, check);
-    }
     const std::optional<QString> plot =
         options.plot ? std::optional<QString>(plotPath(*options.plot)) : std::nullopt;
-    if (plot) checkPlottable(subcommand, all, first, last, settings);
+    if (plot) checkPlottable(subcommand, all, plan.first, plan.last, settings);
     // A slice names its sweep, so that `join` can check that its slices make the whole.
     const bool csv = options.format == "csv";
     const std::optional<ShardFrame> frame =
         options.shard
             ? std::optional<ShardFrame>(ShardFrame{sweepIdentity(all, settings, options.format),
-                                                   shard, shards, all.size()})
+                                                   plan.shard, plan.shards, all.size()})
             : std::nullopt;
     if (frame) printLine(shardOpening(*frame, csv));
 
     RowPrinter printer(options.format == "csv");
     const ProgressBar progress(cases);
     std::vector<SweepRow> plotted;
-    const unsigned threads = options.jobs.value_or(std::thread::hardware_concurrency());
     std::size_t shown = 0;
-    const auto caseAt = [&all, first](std::size_t k) { return all[first + k]; };
-    const std::size_t printed = runSweepCases(cases, caseAt, settings, threads, [&](SweepRow row) {
-        printer.print(row);
-        progress.update(++shown);
-        if (plot) plotted.push_back(std::move(row));
-        // Rows that cannot be written are not worth computing.
-        return !standardOutputFailed();
-    });
+    const std::size_t printed = runSweepCases(
+        cases, [&plan](std::size_t k) { return plan.caseAt(k); }, settings, plan.threads,
+        [&](SweepRow row) {
+            printer.print(row);
+            progress.update(++shown);
+            if (plot) plotted.push_back(std::move(row));
+            // Rows that cannot be written are not worth computing.
+            return !standardOutputFailed();
+        });
     printer.finish();
     if (frame) {
         printLine(shardEnding(*frame, csv, printed));

@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # display connection) at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The windows are in Greek: a font with Greek letters.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# The windows are in Greek: a font with Greek letters. The Python module needs NumPy, and pandas
+# for its sweeps.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, python3, python3-numpy, python3-pandas")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
