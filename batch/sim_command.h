@@ -12,6 +12,7 @@
 #include "interrupt.h"
 #include "orven/platform.h"
 #include "orven/sim/batch_means.h"
+#include "orven/sim/replications.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 #include "orven/sim/start_sequence.h"
@@ -30,8 +31,11 @@ struct SimRunOptions {
     std::optional<double> precision;
     std::string maxRuntime = "1E+08";
     bool withExact = false;
+    sim::Replications replications;
 };
 void addSimRunOptions(CLI::App& command, SimRunOptions& options);
+// --replications and --jobs of a single run (a sweep spreads its cases over the cores instead).
+void addReplicationOptions(CLI::App& command, sim::Replications& replications);
 // Sets the run length and the precision goal; a value out of range refuses the command line.
 void applySimRunOptions(const SimRunOptions& options, sim::RunController& controller);
 
@@ -72,11 +76,12 @@ nlohmann::ordered_json tableJson(const sim::StateTable<Value>& table, int rows, 
 // A simulator's Start, headless: Ctrl-C ends the run at its next hand-over. Nothing when the
 // run completed; otherwise the exit status, 130 for an interrupted run, which writes nothing.
 template <typename Simulator, typename Texts>
-std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platform& platform) {
+std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platform& platform,
+                                 const sim::Replications& replications = {}) {
     const InterruptWatch interrupt;
     simulator.controller().stopWhenSet(interrupt.flag());
     sim::RunView view;
-    switch (simulator.start(texts, platform, view)) {
+    switch (simulator.start(texts, platform, view, replications)) {
         case sim::StartOutcome::Completed:
             return std::nullopt;
         case sim::StartOutcome::Stopped:
