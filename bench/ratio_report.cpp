@@ -50,6 +50,13 @@ std::vector<Ratio> ratios() {
                    Measure::Time, Bound::AtMost, 150});
     all.push_back({"exact solution near the size bound, seconds", "BM_ExactNearBound", "",
                    Measure::Time, Bound::AtMost, 1});
+    for (const char* threeDimensions : {"BM_ExactNearBoundFourClasses", "BM_ExactDoubleNearBound"})
+        all.push_back({"exact solution at 200000 states over three dimensions, seconds",
+                       threeDimensions, "", Measure::Time, Bound::AtMost, 1.5});
+    for (const char* atBound :
+         {"BM_ExactAtBoundThreeClasses", "BM_ExactAtBoundFourClasses", "BM_ExactDoubleAtBound"})
+        all.push_back({"exact solution just below the size bound, seconds", atBound, "",
+                       Measure::Time, Bound::AtMost, 5});
     return all;
 }
 

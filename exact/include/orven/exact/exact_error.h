@@ -11,7 +11,7 @@ namespace orven::exact {
 // dimensions (the simple network with up to three classes) and in about 4 seconds where they
 // spread over three (four classes, the double network), in a few hundred megabytes (see
 // `make bench`); larger ones are refused before any factorisation starts.
-inline constexpr std::size_t kMaxStates = 200000;
+inline constexpr std::size_t kMaxStates = 500000;
 
 // Why the exact solution gave no answer, for a window that says so in its own words.
 enum class Refusal {
