@@ -21,13 +21,9 @@ struct DoubleSimulator::Sequence {
         return Network(simulator.setup_, simulator.run_);
     }
     sim::RunEnd simulate(Platform& platform, sim::RunController& controller, sim::RunView& view) {
-        if (replications.count <= 1) {
-            Network network = setUp(platform);
-            return sim::simulate(network, platform, controller, view);
-        }
-        simulator.setup_ = initiate(texts, simulator.experiment_, platform);
-        return sim::simulateReplications<Network>(simulator.setup_, simulator.run_, replications,
-                                                  platform, controller);
+        Network network = setUp(platform);
+        return sim::simulateWholeOrSplit(network, simulator.setup_, simulator.run_, replications,
+                                         platform, controller, view);
     }
     void publish(Platform& platform, sim::RunView& view) {
         simulator.newp(platform, simulator.ypolog(platform, view));

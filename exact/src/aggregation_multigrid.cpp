@@ -12,17 +12,6 @@ constexpr Eigen::Index kCoarsest = 400;
 // Queue lengths fit in 15 bits: halving them this often leaves every state in one block.
 constexpr int kMostLevels = 16;
 
-struct ShiftedStateHash {
-    std::size_t operator()(const State& state) const noexcept {
-        std::uint64_t h = 1469598103934665603ULL;
-        for (const std::int16_t n : state) {
-            h ^= static_cast<std::uint16_t>(n);
-            h *= 1099511628211ULL;
-        }
-        return static_cast<std::size_t>(h);
-    }
-};
-
 State shifted(State state, int shift) {
     for (std::int16_t& n : state) n = static_cast<std::int16_t>(n >> shift);
     return state;
@@ -47,7 +36,7 @@ AggregationMultigrid& AggregationMultigrid::compute(const SparseMatrix& matrix) 
     for (std::size_t s = 0; s < n; ++s) node[s] = static_cast<int>(s);
     for (int shift = 1; levels_.back().matrix.rows() > kCoarsest && shift < kMostLevels; ++shift) {
         Level& level = levels_.back();
-        std::unordered_map<State, int, ShiftedStateHash> blocks;
+        std::unordered_map<State, int, StateHash> blocks;
         level.block.assign(static_cast<std::size_t>(level.matrix.rows()), -1);
         for (std::size_t s = 0; s < n; ++s) {
             const auto found = blocks.try_emplace(shifted(chain_->state(s), shift),

@@ -145,4 +145,14 @@ RunEnd simulateReplications(const Setup& setup, RunState& combined,
     return end;
 }
 
+// A Start's run: `network`, as its set-up left it, on its own; or, split, replications of it
+// whose sum after their warm-ups `run` gets.
+template <typename Network, typename RunState, typename Setup>
+RunEnd simulateWholeOrSplit(Network& network, const Setup& setup, RunState& run,
+                            const Replications& replications, Platform& platform,
+                            RunController& controller, RunView& view) {
+    if (replications.count <= 1) return simulate(network, platform, controller, view);
+    return simulateReplications<Network>(setup, run, replications, platform, controller);
+}
+
 }  // namespace orven::sim

@@ -12,6 +12,11 @@ namespace orven::exact {
 // and leaves the rest 0.
 using State = std::array<std::int16_t, 6>;
 
+// States as keys of a hash table.
+struct StateHash {
+    std::size_t operator()(const State& state) const noexcept;
+};
+
 // One exponential move out of a state. `firings` has bit k set when synchronization station
 // k + 1 fires during the move.
 struct Transition {
