@@ -75,8 +75,8 @@ int runDoubleSim(const DoubleSimOptions& options) {
 
     const auto platform = makePlatform(options.common);
     simulator.setExperiment(experimentCode(options.experiment));
-    if (const auto status =
-            startHeadless(simulator, populationTexts<kFields>(populations), *platform))
+    if (const auto status = startHeadless(simulator, populationTexts<kFields>(populations),
+                                          *platform, options.run.replications))
         return *status;
     return printSimRun(simulator, *platform, options.common, options.run, simulator.lastReport(),
                        [&] { return estimatesJson(simulator, populations); });
@@ -99,6 +99,7 @@ void addDoubleSimCommand(CLI::App& app, int& exitCode) {
         ->check(CLI::IsMember({"0", "1", "2", "random"}))
         ->capture_default_str();
     addSimRunOptions(*command, options->run);
+    addReplicationOptions(*command, options->run.replications);
     addCommonOptions(*command, options->common);
     command->callback([options, &exitCode] { exitCode = runDoubleSim(*options); });
 }

@@ -42,6 +42,20 @@ void addSimRunOptions(CLI::App& command, SimRunOptions& options) {
                      "z-score of every output, to the JSON");
 }
 
+void addReplicationOptions(CLI::App& command, sim::Replications& replications) {
+    command
+        .add_option("--replications", replications.count,
+                    "split the run into this many independent replications of an equal share "
+                    "of the run length, each with a generator stream of its own and its "
+                    "warm-up dropped; the figures depend on the seed and this number alone")
+        ->check(CLI::Range(1, sim::kMostReplications))
+        ->capture_default_str();
+    command
+        .add_option("--jobs", replications.jobs,
+                    "replications that run at once (default: one per core)")
+        ->check(CLI::Range(1, sim::kMostReplications));
+}
+
 void applySimRunOptions(const SimRunOptions& options, sim::RunController& controller) {
     const float runtime = runLengthOption(options.runtime);
     controller.setRuntime(runtime);

@@ -13,6 +13,7 @@
 #include "interrupt.h"
 #include "orven/platform.h"
 #include "orven/sim/batch_means.h"
+#include "orven/sim/replications.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 #include "orven/sim/start_sequence.h"
@@ -34,8 +35,11 @@ struct SimRunOptions {
     std::optional<double> precision;
     std::string maxRuntime = "1E+08";
     bool withExact = false;
+    sim::Replications replications;
 };
 void addSimRunOptions(CLI::App& command, SimRunOptions& options);
+// --replications and --jobs of a single run (a sweep spreads its cases over the cores instead).
+void addReplicationOptions(CLI::App& command, sim::Replications& replications);
 // Sets the run length and the precision goal; a value out of range refuses the command line.
 void applySimRunOptions(const SimRunOptions& options, sim::RunController& controller);
 
@@ -85,11 +89,12 @@ nlohmann::ordered_json fullPrecisionShares(const sim::TimeTable& T, int row, dou
 // run completed; otherwise the exit status, 130 (143, 129) for a run ended by SIGINT (SIGTERM,
 // SIGHUP), which writes nothing.
 template <typename Simulator, typename Texts>
-std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platform& platform) {
+std::optional<int> startHeadless(Simulator& simulator, const Texts& texts, Platform& platform,
+                                 const sim::Replications& replications = {}) {
     const InterruptWatch interrupt;
     simulator.controller().stopWhenSet(interrupt.flag());
     sim::RunView view;
-    switch (simulator.start(texts, platform, view)) {
+    switch (simulator.start(texts, platform, view, replications)) {
         case sim::StartOutcome::Completed:
             return std::nullopt;
         case sim::StartOutcome::Stopped:

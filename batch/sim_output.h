@@ -20,6 +20,8 @@ int printSimRun(const Simulator& simulator, const BatchPlatform& platform,
                                            simulator.outputs(), simulator.estimates().intervals);
     return printRunOutput(platform, common, block, [&] {
         nlohmann::ordered_json json = estimatesJson();
+        // A run that is not split says nothing of replications, as before they existed.
+        if (run.replications.count > 1) json["replications"] = run.replications.count;
         if (precision) json["precision"] = *precision;
         if (run.withExact)
             json["exact"] = comparisonJson(compareWithExact(

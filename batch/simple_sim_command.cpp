@@ -56,8 +56,8 @@ int runSimpleSim(const SimOptions& options) {
 
     const auto platform = makePlatform(options.common);
     simulator.setExperiment(options.experiment);
-    if (const auto status =
-            startHeadless(simulator, populationTexts<kSources>(populations), *platform))
+    if (const auto status = startHeadless(simulator, populationTexts<kSources>(populations),
+                                          *platform, options.run.replications))
         return *status;
     return printSimRun(simulator, *platform, options.common, options.run, simulator.lastRecord(),
                        [&] { return estimatesJson(simulator, populations); });
@@ -77,6 +77,7 @@ void addSimpleSimCommand(CLI::App& app, int& exitCode) {
         ->check(CLI::Range(0, sim::kRandomExperiment))
         ->capture_default_str();
     addSimRunOptions(*command, options->run);
+    addReplicationOptions(*command, options->run.replications);
     addCommonOptions(*command, options->common);
     command->callback([options, &exitCode] { exitCode = runSimpleSim(*options); });
 }

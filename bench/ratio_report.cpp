@@ -1,7 +1,10 @@
 #include "ratio_report.h"
 
+#include "long_run.h"
+
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace orven::bench {
@@ -32,6 +35,13 @@ std::vector<Ratio> ratios() {
                        "BM_WindowRun" + network, Measure::Time, Bound::AtLeast, 5});
         all.push_back({"window run / headless run", "BM_WindowRun" + network,
                        "BM_Run" + network + "Headless", Measure::Time, Bound::AtMost, 2});
+        const std::string longRun = "BM_LongRun" + network + "/threads:";
+        const std::string everyCore = longRun + std::to_string(coreCount());
+        if (coreCount() > 1)
+            all.push_back({"long run split into replications: every core / one thread", everyCore,
+                           longRun + "1", Measure::Rate, Bound::AtLeast, 1.8});
+        all.push_back({"long run split into replications on one thread / the engine", longRun + "1",
+                       "BM_Engine" + network, Measure::Rate, Bound::AtLeast, 0.95});
         all.push_back({"default solver run / one iteration at N = 10",
                        "BM_Solve" + network + "Default", "BM_Iteration/10", Measure::Time,
                        Bound::AtMost, 20});
@@ -40,6 +50,13 @@ std::vector<Ratio> ratios() {
                    Measure::Time, Bound::AtMost, 150});
     all.push_back({"exact solution near the size bound, seconds", "BM_ExactNearBound", "",
                    Measure::Time, Bound::AtMost, 1});
+    for (const char* threeDimensions : {"BM_ExactNearBoundFourClasses", "BM_ExactDoubleNearBound"})
+        all.push_back({"exact solution at 200000 states over three dimensions, seconds",
+                       threeDimensions, "", Measure::Time, Bound::AtMost, 1.5});
+    for (const char* atBound :
+         {"BM_ExactAtBoundThreeClasses", "BM_ExactAtBoundFourClasses", "BM_ExactDoubleAtBound"})
+        all.push_back({"exact solution just below the size bound, seconds", atBound, "",
+                       Measure::Time, Bound::AtMost, 5});
     return all;
 }
 

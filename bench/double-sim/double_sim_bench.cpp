@@ -5,6 +5,7 @@
 
 #include "bench_platform.h"
 #include "draw_baseline.h"
+#include "long_run.h"
 #include "orven/double_sim/engine.h"
 #include "orven/double_sim/simulator.h"
 #include "orven/ui/double_sim/form1.h"
@@ -38,6 +39,15 @@ void BM_EngineDouble(benchmark::State& state) {
     state.SetItemsProcessed(steps);
 }
 BENCHMARK(BM_EngineDouble)->Unit(benchmark::kMillisecond);
+
+// The default model run for 1E+07 time units, split over the cores.
+void BM_LongRunDouble(benchmark::State& state) {
+    BenchPlatform platform;
+    const RunSetup setup = initiate(kDefaults, orven::sim::kFirstExperiment, platform);
+    orven::bench::longRuns<Network, RunState>(
+        state, setup, [](const RunState& run) { return 3 * run.count1 + run.count2; });
+}
+BENCHMARK(BM_LongRunDouble)->Apply(orven::bench::onOneAndEveryCore);
 
 // The steps and draws of one default run, counted step by step.
 orven::bench::RunCost defaultRunCost() {

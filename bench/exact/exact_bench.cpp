@@ -41,10 +41,10 @@ void BM_ExactNearBound(benchmark::State& state) {
 }
 BENCHMARK(BM_ExactNearBound)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// Four classes of 32 (137345 states) and the double network's four loops of 32 (148785
+// Four classes of 36 (194545 states) and the double network's four loops of 35 (193901
 // states): states that spread over three dimensions, solved iteratively.
 void BM_ExactNearBoundFourClasses(benchmark::State& state) {
-    solveSimple(state, {32, 32, 32, 32});
+    solveSimple(state, {36, 36, 36, 36});
 }
 BENCHMARK(BM_ExactNearBoundFourClasses)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -54,8 +54,25 @@ void BM_ExactDoubleDefault(benchmark::State& state) {
 BENCHMARK(BM_ExactDoubleDefault)->Unit(benchmark::kMillisecond);
 
 void BM_ExactDoubleNearBound(benchmark::State& state) {
-    solveDouble(state, {32, 32, 32, 32});
+    solveDouble(state, {35, 35, 35, 35});
 }
 BENCHMARK(BM_ExactDoubleNearBound)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Just below the size bound of 500000 states: three classes of 407 (498169 states), four of
+// 49 (485199) and the double network at 48 (494409).
+void BM_ExactAtBoundThreeClasses(benchmark::State& state) {
+    solveSimple(state, {407, 407, 407});
+}
+BENCHMARK(BM_ExactAtBoundThreeClasses)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ExactAtBoundFourClasses(benchmark::State& state) {
+    solveSimple(state, {49, 49, 49, 49});
+}
+BENCHMARK(BM_ExactAtBoundFourClasses)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ExactDoubleAtBound(benchmark::State& state) {
+    solveDouble(state, {48, 48, 48, 48});
+}
+BENCHMARK(BM_ExactDoubleAtBound)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

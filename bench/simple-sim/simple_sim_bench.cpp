@@ -5,6 +5,7 @@
 
 #include "bench_platform.h"
 #include "draw_baseline.h"
+#include "long_run.h"
 #include "orven/simple_sim/simulator.h"
 #include "orven/ui/simple_sim/form1.h"
 #include "window_run.h"
@@ -51,6 +52,15 @@ void BM_EngineSimpleThroughThePlatform(benchmark::State& state) {
     engineRuns(state, true);
 }
 BENCHMARK(BM_EngineSimpleThroughThePlatform)->Unit(benchmark::kMillisecond);
+
+// The default model run for 1E+07 time units, split over the cores.
+void BM_LongRunSimple(benchmark::State& state) {
+    BenchPlatform platform;
+    const RunSetup setup = initiate(kDefaults, orven::sim::kFirstExperiment, platform);
+    orven::bench::longRuns<Network, RunState>(
+        state, setup, [](const RunState& run) { return kSources * run.count; });
+}
+BENCHMARK(BM_LongRunSimple)->Apply(orven::bench::onOneAndEveryCore);
 
 // The steps and draws of one default run, counted step by step.
 orven::bench::RunCost defaultRunCost() {

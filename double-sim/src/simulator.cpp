@@ -4,6 +4,7 @@
 #include "orven/double_sim/results_record.h"
 #include "orven/platform.h"
 #include "orven/results_file.h"
+#include "orven/sim/replications.h"
 
 namespace orven::double_sim {
 
@@ -11,6 +12,7 @@ namespace orven::double_sim {
 struct DoubleSimulator::Sequence {
     DoubleSimulator& simulator;
     const PopulationTexts& texts;
+    const sim::Replications& replications;
 
     std::optional<QString> inputProblem() const { return populationProblem(texts); }
     Network setUp(Platform& platform) {
@@ -18,14 +20,20 @@ struct DoubleSimulator::Sequence {
         simulator.run_ = RunState(simulator.setup_.Nmax);
         return Network(simulator.setup_, simulator.run_);
     }
+    sim::RunEnd simulate(Platform& platform, sim::RunController& controller, sim::RunView& view) {
+        Network network = setUp(platform);
+        return sim::simulateWholeOrSplit(network, simulator.setup_, simulator.run_, replications,
+                                         platform, controller, view);
+    }
     void publish(Platform& platform, sim::RunView& view) {
         simulator.newp(platform, simulator.ypolog(platform, view));
     }
 };
 
 sim::StartOutcome DoubleSimulator::start(const PopulationTexts& texts, Platform& platform,
-                                         sim::RunView& view) {
-    Sequence sequence{*this, texts};
+                                         sim::RunView& view,
+                                         const sim::Replications& replications) {
+    Sequence sequence{*this, texts, replications};
     return sim::startRun(sequence, controller_, platform, view);
 }
 

@@ -9,17 +9,6 @@ namespace orven::exact {
 
 namespace {
 
-struct StateHash {
-    std::size_t operator()(const State& state) const noexcept {
-        std::uint64_t h = 1469598103934665603ull;
-        for (const std::int16_t n : state) {
-            h ^= static_cast<std::uint16_t>(n);
-            h *= 1099511628211ull;
-        }
-        return static_cast<std::size_t>(h);
-    }
-};
-
 // True when every state has a path of moves to state 0.
 bool everyStateLeadsToStart(std::size_t stateCount, const std::vector<std::size_t>& offsets,
                             const std::vector<std::size_t>& targets) {
@@ -100,6 +89,15 @@ MarkovChain MarkovChain::enumerate(const State& start, const TransitionLister& m
             Refusal::CanStop);
     }
     return chain;
+}
+
+std::size_t StateHash::operator()(const State& state) const noexcept {
+    std::uint64_t h = 1469598103934665603ull;
+    for (const std::int16_t n : state) {
+        h ^= static_cast<std::uint16_t>(n);
+        h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
 }
 
 double MarkovChain::outRate(std::size_t s) const {

@@ -1,10 +1,11 @@
 #include <Eigen/IterativeLinearSolvers>
 #include <Eigen/SparseCore>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
-#include <unsupported/Eigen/IterativeSolvers>
 
+#include "aggregation_multigrid.h"
 #include "dissection_lu.h"
 #include "nested_dissection.h"
 #include "orven/exact/exact_error.h"
@@ -45,40 +46,6 @@ LinearSystem normalisedBalanceSystem(const MarkovChain& chain) {
     return system;
 }
 
-// An incomplete LU factorisation of the system with its dense normalisation row replaced by
-// p(n-1) = 1. That row would make the factorisation slow; without it the preconditioned
-// system differs from the identity by little more than a rank-one term, which GMRES removes
-// in a few extra iterations.
-class PinnedRowPreconditioner : public Eigen::IncompleteLUT<double> {
-    using Base = Eigen::IncompleteLUT<double>;
-
-  public:
-    PinnedRowPreconditioner& analyzePattern(const SparseMatrix& matrix) {
-        Base::analyzePattern(pinned(matrix));
-        return *this;
-    }
-    PinnedRowPreconditioner& factorize(const SparseMatrix& matrix) {
-        Base::factorize(pinned(matrix));
-        return *this;
-    }
-    PinnedRowPreconditioner& compute(const SparseMatrix& matrix) {
-        const SparseMatrix copy = pinned(matrix);
-        Base::analyzePattern(copy);
-        Base::factorize(copy);
-        return *this;
-    }
-
-  private:
-    static SparseMatrix pinned(const SparseMatrix& matrix) {
-        const Eigen::Index last = matrix.rows() - 1;
-        SparseMatrix copy = matrix;
-        copy.prune([last](Eigen::Index row, Eigen::Index, double) { return row != last; });
-        copy.coeffRef(last, last) = 1.0;
-        copy.makeCompressed();
-        return copy;
-    }
-};
-
 // The normalised system's right side has norm 1; its residual is driven below this target by
 // at most this many rounds of refinement.
 constexpr double kResidualTarget = 1e-12;
@@ -116,30 +83,33 @@ Eigen::VectorXd solveDirectly(const MarkovChain& chain) {
     return lu.nullVector();
 }
 
-Eigen::VectorXd solveIteratively(const LinearSystem& system, const SolveSettings& settings) {
-    Eigen::GMRES<SparseMatrix, PinnedRowPreconditioner> gmres;
-    gmres.preconditioner().setDroptol(settings.dropTolerance);
-    gmres.preconditioner().setFillfactor(settings.fillFactor);
-    gmres.setTolerance(1e-14);
-    gmres.set_restart(50);
-    gmres.setMaxIterations(2000);
-    gmres.compute(system.matrix);
-    const auto check = [&gmres] {
-        if (gmres.info() != Eigen::Success) {
+Eigen::VectorXd solveIteratively(const MarkovChain& chain) {
+    const LinearSystem system = normalisedBalanceSystem(chain);
+    Eigen::BiCGSTAB<SparseMatrix, AggregationMultigrid> solver;
+    solver.preconditioner().setChain(chain);
+    solver.setTolerance(1e-14);
+    solver.setMaxIterations(2000);
+    solver.compute(system.matrix);
+    const auto check = [&solver] {
+        if (solver.info() != Eigen::Success) {
             throw ExactError(
                 "The iterative solve of the balance equations did not converge (error " +
-                shortNumber(gmres.error()) + " after " + std::to_string(gmres.iterations()) +
+                shortNumber(solver.error()) + " after " + std::to_string(solver.iterations()) +
                 " iterations).");
         }
     };
-    Eigen::VectorXd p = gmres.solve(system.rightSide);
     check();
-    // GMRES measures its error on the preconditioned system; where probabilities span many
-    // orders of magnitude the true residual can be far larger, so refine against it.
+    Eigen::VectorXd p = solver.solve(system.rightSide);
+    check();
+    // The solver's recurrence drifts from the true residual, which can stay above the target
+    // (more so where probabilities span many orders of magnitude): refine against it, each
+    // correction solved only as far as it takes the residual well below the target.
     for (int round = 0; round < kRefinementRounds; ++round) {
         const Eigen::VectorXd residual = system.rightSide - system.matrix * p;
-        if (residual.norm() <= kResidualTarget) break;
-        p += gmres.solve(residual);
+        const double norm = residual.norm();
+        if (norm <= kResidualTarget) break;
+        solver.setTolerance(std::max(1e-14, kResidualTarget / norm / 100.0));
+        p += solver.solve(residual);
         check();
     }
     return p;
@@ -177,9 +147,8 @@ StationaryDistribution solveStationary(const MarkovChain& chain, const SolveSett
     if (method == SolveMethod::Automatic) {
         method = count <= settings.directSolveLimit ? SolveMethod::Direct : SolveMethod::Iterative;
     }
-    const Eigen::VectorXd p = method == SolveMethod::Direct
-                                  ? solveDirectly(chain)
-                                  : solveIteratively(normalisedBalanceSystem(chain), settings);
+    const Eigen::VectorXd p =
+        method == SolveMethod::Direct ? solveDirectly(chain) : solveIteratively(chain);
 
     // Rounding leaves tiny negative values where a probability is close to 0; anything larger
     // means the solve went wrong.

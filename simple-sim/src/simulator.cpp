@@ -2,6 +2,7 @@
 
 #include "orven/platform.h"
 #include "orven/results_file.h"
+#include "orven/sim/replications.h"
 #include "orven/simple_sim/exact_model.h"
 #include "orven/simple_sim/results_record.h"
 
@@ -11,6 +12,7 @@ namespace orven::simple_sim {
 struct SimpleSimulator::Sequence {
     SimpleSimulator& simulator;
     const std::array<QString, kSources>& texts;
+    const sim::Replications& replications;
 
     std::optional<QString> inputProblem() const { return populationProblem(texts); }
     Network setUp(Platform& platform) {
@@ -18,12 +20,18 @@ struct SimpleSimulator::Sequence {
         simulator.run_ = RunState(simulator.setup_.Nmax);
         return Network(simulator.setup_, simulator.run_);
     }
+    sim::RunEnd simulate(Platform& platform, sim::RunController& controller, sim::RunView& view) {
+        Network network = setUp(platform);
+        return sim::simulateWholeOrSplit(network, simulator.setup_, simulator.run_, replications,
+                                         platform, controller, view);
+    }
     void publish(Platform& platform, sim::RunView& view) { simulator.ypolog(platform, view); }
 };
 
 sim::StartOutcome SimpleSimulator::start(const std::array<QString, kSources>& populationTexts,
-                                         Platform& platform, sim::RunView& view) {
-    Sequence sequence{*this, populationTexts};
+                                         Platform& platform, sim::RunView& view,
+                                         const sim::Replications& replications) {
+    Sequence sequence{*this, populationTexts, replications};
     return sim::startRun(sequence, controller_, platform, view);
 }
 

@@ -97,8 +97,8 @@ TEST(Refusals, BadInputsAreRefusedWithAMessageNamingTheFault) {
 
 TEST(Refusals, ModelsAboveTheSizeBoundAreRefusedBeforeSolving) {
     const std::string bound = std::to_string(kMaxStates);
-    // 41^4 - 40^4 = 265681 states, over the bound
-    const std::vector<int> simple{40, 40, 40, 40};
+    // 61^4 - 60^4 = 885841 states, over the bound
+    const std::vector<int> simple{60, 60, 60, 60};
     EXPECT_NE(refusalOf([&] {
                   solveSimpleNetwork(simple, simpleSimulatorRates(0, simple));
               }).find("more than " + bound + " reachable states"),

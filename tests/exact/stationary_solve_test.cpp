@@ -55,8 +55,8 @@ TEST(StationarySolve, EveryMethodFindsTheProductFormOfIndependentQueues) {
         {50, {0.1, 7.0}, {1.0, 0.9}},
     };
     const std::vector<SolveSettings> settings{
-        {SolveMethod::Direct, 1e-3, 10},
-        {SolveMethod::Iterative, 1e-3, 10},
+        {SolveMethod::Direct},
+        {SolveMethod::Iterative},
         kTwoDimensionalSettings,
     };
     for (const TwoQueues& model : models) {

@@ -75,7 +75,7 @@ void ExactValueTest::aRunShowsTheExactValueAndTheDeviationOfS() {
 void ExactValueTest::aModelAboveTheSizeBoundShowsWhyThereIsNone() {
     Program program;
     program.start();
-    for (int k = 0; k < 3; ++k) typeInto(program.form, u"Text2_"_s + QString::number(k), u"300"_s);
+    for (int k = 0; k < 3; ++k) typeInto(program.form, u"Text2_"_s + QString::number(k), u"500"_s);
     program.start();
     QTRY_COMPARE_WITH_TIMEOUT(exactLine(program),
                               u"Ακριβής τιμή: δεν υπολογίζεται· περισσότερες από "_s +

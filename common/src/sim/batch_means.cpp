@@ -35,6 +35,8 @@ void BatchMeans::start(double runtime, const RunTotals& start) {
     squares_.assign(values_, 0.0);
     last_.assign(values_, 0);
     remember(start);
+    warmUpClock_ = lastClock_;
+    warmUp_ = last_;
 }
 
 void BatchMeans::remember(const RunTotals& now) {
@@ -66,6 +68,10 @@ void BatchMeans::close(const RunTotals& now) {
     if (batches_ > 0) addMeans(now);
     ++batches_;
     remember(now);
+    if (batches_ == 1) {
+        warmUpClock_ = lastClock_;
+        warmUp_ = last_;
+    }
     // A step may pass more than one boundary; the batch then runs to the first one ahead.
     next_ = (std::floor(now.clock / width_) + 1.0) * width_;
 }
@@ -106,6 +112,34 @@ std::optional<double> BatchMeans::largestRelativeHalfWidthX(const RunTotals& now
         largest = std::max(largest, t * std::sqrt(squares_[v] / (means_ - 1) / means_) / estimate);
     }
     return largest;
+}
+
+BatchMeans::Part BatchMeans::afterWarmUp(const RunTotals& now) const {
+    Part part{now.clock - warmUpClock_, std::vector<std::int64_t>(values_)};
+    std::size_t v = 0;
+    for (int k = 1; k <= rows_; ++k)
+        for (const Fixed4 t : now.T->row(k)) {
+            part.values[v] = t.count() - warmUp_[v];
+            ++v;
+        }
+    for (int o = 0; o < outputs_; ++o, ++v)
+        part.values[v] = now.counts[static_cast<std::size_t>(o)] - warmUp_[v];
+    return part;
+}
+
+void BatchMeans::pool(const BatchMeans& other) {
+    assert(other.values_ == values_);
+    if (other.means_ == 0) return;
+    // The parallel form of Welford's update: means and squared deviations of both sets at once.
+    const double a = means_;
+    const double b = other.means_;
+    const double n = a + b;
+    for (std::size_t v = 0; v < values_; ++v) {
+        const double delta = other.mean_[v] - mean_[v];
+        mean_[v] += delta * b / n;
+        squares_[v] += other.squares_[v] + delta * delta * a * b / n;
+    }
+    means_ += other.means_;
 }
 
 }  // namespace orven::sim

@@ -71,6 +71,17 @@ class BatchMeans {
     // there is no interval yet or an output is 0.
     std::optional<double> largestRelativeHalfWidthX(const RunTotals& now) const;
 
+    // What the run added from the end of its warm-up to `now` (from its start while the warm-up
+    // goes on): simulated time, then the time table's cells of rows 1.. and the outputs' counts.
+    struct Part {
+        double clock = 0.0;
+        std::vector<std::int64_t> values;
+    };
+    Part afterWarmUp(const RunTotals& now) const;
+    // Takes in the batch means of another run of the same shape, as independent of these: the
+    // intervals then stand on the means of both.
+    void pool(const BatchMeans& other);
+
   private:
     void addMeans(const RunTotals& now);
     void remember(const RunTotals& now);
@@ -84,9 +95,11 @@ class BatchMeans {
     int outputs_ = 0;
     std::size_t values_ = 0;  // the cells of the time table, then the outputs
 
-    // The totals at the last boundary.
+    // The totals at the last boundary, and at the end of the warm-up.
     double lastClock_ = 0.0;
     std::vector<std::int64_t> last_;
+    double warmUpClock_ = 0.0;
+    std::vector<std::int64_t> warmUp_;
     // Running mean and sum of squared deviations of each batch mean (Welford's update, which
     // loses nothing to cancellation).
     int means_ = 0;

@@ -43,6 +43,7 @@ class RunController {
     void requestStop() { stopRequested_ = true; }
     // Also ends a run in progress once `flag` is set, as a signal handler may set it.
     void stopWhenSet(const volatile std::sig_atomic_t* flag) { interrupt_ = flag; }
+    const volatile std::sig_atomic_t* interruptFlag() const { return interrupt_; }
     bool stopRequested() const {
         return stopRequested_ || (interrupt_ != nullptr && *interrupt_ != 0);
     }

@@ -21,6 +21,8 @@ enum class StartOutcome { Refused, Completed, Stopped, AlreadyRunning };
 //   std::optional<QString> inputProblem()   the refusal message for the first bad input;
 //   Network setUp(Platform&)                `initiate`: the tables, and the network to step;
 //   void publish(Platform&, RunView&)       `ypolog`: estimates, window and results file.
+// A program that runs its network in its own way (split into replications) provides
+//   RunEnd simulate(Platform&, RunController&, RunView&)   in place of setUp.
 template <typename Program>
 StartOutcome startRun(Program& program, RunController& controller, Platform& platform,
                       RunView& view) {
@@ -30,9 +32,14 @@ StartOutcome startRun(Program& program, RunController& controller, Platform& pla
         return StartOutcome::Refused;
     }
     const RunController::Run run(controller, view);
-    auto network = program.setUp(platform);
-    if (simulate(network, platform, controller, view) == RunEnd::Stopped)
-        return StartOutcome::Stopped;
+    RunEnd end;
+    if constexpr (requires { program.simulate(platform, controller, view); }) {
+        end = program.simulate(platform, controller, view);
+    } else {
+        auto network = program.setUp(platform);
+        end = simulate(network, platform, controller, view);
+    }
+    if (end == RunEnd::Stopped) return StartOutcome::Stopped;
     program.publish(platform, view);
     return StartOutcome::Completed;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "orven/double_sim/setup.h"
 #include "orven/fixed4.h"
@@ -157,6 +158,12 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     run_.count2 += static_cast<std::int64_t>(fired >> 32);
     sim::keepLastStep(times, senders, kIdleTime, last, steps.made, run_.t, run_.kmin, run_.tmin);
     return steps;
+}
+
+// The firing counters of a run made of replications, in the order of Network::totals().
+inline void setCounts(RunState& run, std::span<const std::int64_t> counts) {
+    run.count1 = counts[0];
+    run.count2 = counts[1];
 }
 
 // `montecarlo`: from empty queues and a zero clock until the clock passes the run length.

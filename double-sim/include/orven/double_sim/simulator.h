@@ -9,6 +9,7 @@
 #include "orven/double_sim/setup.h"
 #include "orven/exact/model.h"
 #include "orven/results_block.h"
+#include "orven/sim/replications.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 #include "orven/sim/start_sequence.h"
@@ -33,8 +34,10 @@ class DoubleSimulator final {
     // "Start": refuses populations out of range with a message; otherwise sets up, simulates,
     // shows the state numbers, asks for the file, shows the estimates and appends the report's
     // first section, shows the totals, then appends the distribution of queues 2 and 5 to the
-    // same file. A run stopped through the controller writes and shows nothing more.
-    sim::StartOutcome start(const PopulationTexts& texts, Platform& platform, sim::RunView& view);
+    // same file. A run stopped through the controller writes and shows nothing more. Split into
+    // replications, the run's tables and estimates are theirs after their warm-ups, together.
+    sim::StartOutcome start(const PopulationTexts& texts, Platform& platform, sim::RunView& view,
+                            const sim::Replications& replications = {});
 
     const RunSetup& setup() const { return setup_; }
     const RunState& lastRun() const { return run_; }

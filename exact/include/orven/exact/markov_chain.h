@@ -12,6 +12,11 @@ namespace orven::exact {
 // and leaves the rest 0.
 using State = std::array<std::int16_t, 6>;
 
+// States as keys of a hash table.
+struct StateHash {
+    std::size_t operator()(const State& state) const noexcept;
+};
+
 // One exponential move out of a state. `firings` has bit k set when synchronization station
 // k + 1 fires during the move.
 struct Transition {
@@ -68,20 +73,17 @@ inline constexpr double kMaxSumError = 1e-12;
 inline constexpr double kMaxBalanceResidual = 1e-9;
 
 // How the balance equations are solved: directly, by an elimination in nested-dissection
-// order that keeps even tiny probabilities to nearly full relative precision, or by GMRES
-// with an incomplete LU preconditioner. The direct solve is fast where the states spread over
-// two dimensions (its dense fronts grow like the square root of the state count); over three
-// its fronts grow too large, and GMRES needs far less time and memory. Automatic takes the
-// direct solve up to directSolveLimit states.
+// order that keeps even tiny probabilities to nearly full relative precision, or by BiCGSTAB
+// with a multigrid over blocks of neighbouring queue lengths. The direct solve is fast where
+// the states spread over two dimensions (its dense fronts grow like the square root of the
+// state count); over three its fronts grow too large, while the multigrid's cost grows
+// little faster than the state count. Automatic takes the direct solve up to
+// directSolveLimit states.
 enum class SolveMethod { Automatic, Direct, Iterative };
 inline constexpr std::size_t kDirectSolveLimit = 5000;
 
-// The method, and for GMRES the strength of its preconditioner: entries below dropTolerance
-// (relative) are dropped, and each row keeps at most fillFactor times its own entries.
 struct SolveSettings {
     SolveMethod method = SolveMethod::Automatic;
-    double dropTolerance = 1e-3;
-    int fillFactor = 10;
     std::size_t directSolveLimit = kDirectSolveLimit;
 };
 // For chains whose states lie on two-dimensional faces: the direct solve at every size.

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "orven/fixed4.h"
 #include "orven/sim/batch_means.h"
@@ -121,6 +122,11 @@ sim::Steps Network::stepsUntil(Draws& draws, double until, unsigned most) {
     sim::keepLastStep(times, senders, kFullQueueTime, last, steps.made, run_.t, run_.kmin,
                       run_.tmin);
     return steps;
+}
+
+// The firing counters of a run made of replications, in the order of Network::totals().
+inline void setCounts(RunState& run, std::span<const std::int64_t> counts) {
+    run.count = counts[0];
 }
 
 // `montecarlo`: from empty queues and a zero clock until the clock passes the run length.

@@ -7,6 +7,7 @@
 
 #include "orven/exact/model.h"
 #include "orven/results_block.h"
+#include "orven/sim/replications.h"
 #include "orven/sim/run_controller.h"
 #include "orven/sim/run_view.h"
 #include "orven/sim/start_sequence.h"
@@ -33,9 +34,11 @@ class SimpleSimulator final {
 
     // "Start": refuses populations out of range with a message; otherwise sets up, simulates,
     // shows the state numbers, asks for the file and appends the record, then shows the
-    // results. A run stopped through the controller writes and shows nothing more.
+    // results. A run stopped through the controller writes and shows nothing more. Split into
+    // replications, the run's tables and estimates are theirs after their warm-ups, together.
     sim::StartOutcome start(const std::array<QString, kSources>& populationTexts,
-                            Platform& platform, sim::RunView& view);
+                            Platform& platform, sim::RunView& view,
+                            const sim::Replications& replications = {});
 
     const RunSetup& setup() const { return setup_; }
     const RunState& lastRun() const { return run_; }
