@@ -138,13 +138,15 @@ def double_solver(*, populations, offsets=None, experiment=None, with_exact=Fals
 
 
 def simple_sim(*, populations=None, experiment=None, runtime=None, precision=None,
-               max_runtime=None, with_exact=False, seed=None, date=None, output=None):
+               max_runtime=None, with_exact=False, replications=None, jobs=None, seed=None,
+               date=None, output=None):
     """The Monte Carlo simulation of the simple network (three queues)."""
     return Result(_orven.simple_sim(_words(locals())))
 
 
 def double_sim(*, populations=None, experiment=None, runtime=None, precision=None,
-               max_runtime=None, with_exact=False, seed=None, date=None, output=None):
+               max_runtime=None, with_exact=False, replications=None, jobs=None, seed=None,
+               date=None, output=None):
     """The Monte Carlo simulation of the double network: loop populations N1, N2, N3, N5."""
     return Result(_orven.double_sim(_words(locals())))
 

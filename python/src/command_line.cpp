@@ -52,6 +52,11 @@ batch::SimRunOptions CommandLine::simRun() const {
     options.precision = given<double>("--precision");
     options.maxRuntime = value<std::string>("--max-runtime");
     options.withExact = flag("--with-exact");
+    // A sweep spreads its cases over the cores and has no replications of its own.
+    if (has("--replications")) {
+        options.replications.count = value<int>("--replications");
+        options.replications.jobs = given<unsigned>("--jobs").value_or(0);
+    }
     return options;
 }
 

@@ -63,9 +63,11 @@ py::object simulate(Simulator& simulator, const CommandLine& command, const Text
     const Json json = runWatched(
         [&] {
             sim::RunView view;
-            if (simulator.start(texts, *platform, view) != sim::StartOutcome::Completed)
+            if (simulator.start(texts, *platform, view, run.replications) !=
+                sim::StartOutcome::Completed)
                 return Json();
             Json out = figures();
+            if (run.replications.count > 1) out["replications"] = run.replications.count;
             if (run.precision) {
                 const auto reached = batch::largestRelativeHalfWidth(
                     simulator.outputs(), simulator.estimates().intervals);

@@ -38,6 +38,8 @@ def test_solvers(function, kwargs, args):
          ["simple-sim", "--populations", "4,5,6", "--experiment", "3"], ["X"]),
         (orven.double_sim, dict(populations=[3, 4, 5, 3], experiment="random"),
          ["double-sim", "--populations", "3,4,5,3", "--experiment", "random"], ["X1", "X2"]),
+        (orven.simple_sim, dict(populations=[5, 5, 5], replications=3, jobs=2),
+         ["simple-sim", "--populations", "5,5,5", "--replications", 3, "--jobs", 2], ["X"]),
     ],
 )
 def test_simulators(function, kwargs, args, outputs):

@@ -74,9 +74,9 @@ TEST(ExactValues, FillTheShownLengthsAndSumToOne) {
 }
 
 TEST(ExactValues, AModelBeyondTheBoundGivesItsReasonInGreek) {
-    const std::vector<int> N{300, 300, 300};
-    const orven::plots::Rates rates(3, std::vector<double>(300, 1.0));
-    const auto values = orven::plots::exactSimpleNetwork(N, rates, {301, 301, 301});
+    const std::vector<int> N{500, 500, 500};
+    const orven::plots::Rates rates(3, std::vector<double>(500, 1.0));
+    const auto values = orven::plots::exactSimpleNetwork(N, rates, {501, 501, 501});
     EXPECT_TRUE(values.series.empty());
     EXPECT_TRUE(values.unavailable.contains(QStringLiteral("καταστάσεις")))
         << values.unavailable.toStdString();
