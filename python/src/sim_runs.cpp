@@ -3,7 +3,6 @@
 #include <pybind11/pybind11.h>
 
 #include <csignal>
-#include <numeric>
 
 #include "command_line.h"
 #include "commands.h"
@@ -24,12 +23,11 @@ namespace {
 const auto plain = [](double value) { return value; };
 const auto fixed = [](Fixed4 value) { return value.toDouble(); };
 
-// Row `row` of a time table as shares of the clock, unrounded; 0 for an empty run, as the
-// results file has it.
-std::vector<double> fullShares(const sim::TimeTable& T, int row, double clock) {
-    std::vector<double> out;
-    for (const Fixed4 t : T.row(row)) out.push_back(clock > 0.0 ? t.toDouble() / clock : 0.0);
-    return out;
+// The sum of a row of shares, at full precision as they are.
+double sumOf(const Json& shares) {
+    double sum = 0.0;
+    for (const Json& share : shares) sum += share.get<double>();
+    return sum;
 }
 
 // An empty run has no output; the results file shows 0.
@@ -107,9 +105,9 @@ py::object simpleSim(const std::vector<std::string>& words) {
             Json psum = Json::array();
             Json roundedSums = Json::array();
             for (int i = 1; i <= kSources; ++i) {
-                const std::vector<double> shares = fullShares(run.T, i, run.clock);
-                P.push_back(shares);
-                psum.push_back(std::accumulate(shares.begin(), shares.end(), 0.0));
+                Json shares = batch::fullPrecisionShares(run.T, i, run.clock);
+                psum.push_back(sumOf(shares));
+                P.push_back(std::move(shares));
                 roundedSums.push_back(estimates.psum[static_cast<std::size_t>(i)].toDouble());
             }
             return Json{
@@ -155,9 +153,9 @@ py::object doubleSim(const std::vector<std::string>& words) {
             Json roundedSums = Json::array();
             for (int k = 1; k <= kQueues; ++k) {
                 limits.push_back(setup.N[static_cast<std::size_t>(k)]);
-                const std::vector<double> shares = fullShares(run.T, k, run.clock);
-                P.push_back(shares);
-                psum.push_back(std::accumulate(shares.begin(), shares.end(), 0.0));
+                Json shares = batch::fullPrecisionShares(run.T, k, run.clock);
+                psum.push_back(sumOf(shares));
+                P.push_back(std::move(shares));
                 roundedSums.push_back(estimates.psum[static_cast<std::size_t>(k)].toDouble());
             }
             Json T24 = Json::array();
@@ -180,7 +178,7 @@ py::object doubleSim(const std::vector<std::string>& words) {
                 {"X1", outputs.empty() ? 0.0 : outputs[0]},
                 {"X2", outputs.empty() ? 0.0 : outputs[1]},
                 {"T24", T24},
-                {"p24", fullShares(run.T, kSumRow, run.clock)},
+                {"p24", batch::fullPrecisionShares(run.T, kSumRow, run.clock)},
                 {"rounded",
                  {{"P", batch::tableJson(estimates.P, kQueues, fixed)},
                   {"psum", roundedSums},
